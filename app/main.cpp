@@ -1,0 +1,17 @@
+// Plotaris starts on its start window and from then on only reacts to the user.
+#include <QApplication>
+
+#include "app/window_factory.h"
+#include "app/window_registry.h"
+#include "platform/fonts.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    app.setApplicationName(QStringLiteral("Plotaris"));
+    // The registry ends the program when its last window closes, whichever way it closes.
+    QApplication::setQuitOnLastWindowClosed(false);
+    plotaris::platform::installFontSubstitutes();
+    plotaris::registerWindows();
+    plotaris::WindowRegistry::instance().show(plotaris::FormId::Form7);
+    return QApplication::exec();
+}
