@@ -1,0 +1,278 @@
+#include "canvas/picture_area.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QResizeEvent>
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
+
+#include "platform/fonts.h"
+#include "platform/twips.h"
+
+namespace plotaris::canvas {
+
+namespace {
+
+// How often the live twin shows its new points while a drawing runs.
+constexpr qint64 kLiveRepaintMs = 40;
+constexpr int kOperationsBetweenClockChecks = 1024;
+// Lines and texts are cut to this many pixels around the area: nothing farther can show.
+constexpr double kClipMargin = 512;
+
+// The value as single precision, or false when it does not fit.
+bool toSingle(double value, double& single) {
+    if (!(std::fabs(value) <= double(FLT_MAX))) return false;
+    single = double(static_cast<float>(value));
+    return true;
+}
+
+Qt::PenStyle penStyle(DrawStyle style, int width) {
+    if (width != 1) return Qt::SolidLine;
+    switch (style) {
+        case DrawStyle::Dash: return Qt::DashLine;
+        case DrawStyle::Dot: return Qt::DotLine;
+        case DrawStyle::DashDot: return Qt::DashDotLine;
+        case DrawStyle::DashDotDot: return Qt::DashDotDotLine;
+        case DrawStyle::Solid: break;
+    }
+    return Qt::SolidLine;
+}
+
+// Cuts the segment to the rectangle (Liang-Barsky); false when nothing of it lies inside.
+bool clipSegment(double& x1, double& y1, double& x2, double& y2, const QRectF& r) {
+    double t0 = 0, t1 = 1;
+    const double dx = x2 - x1, dy = y2 - y1;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {x1 - r.left(), r.right() - x1, y1 - r.top(), r.bottom() - y1};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0) return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0) t0 = std::max(t0, t);
+        else t1 = std::min(t1, t);
+        if (t0 > t1) return false;
+    }
+    const double ox = x1, oy = y1;
+    x1 = ox + t0 * dx;
+    y1 = oy + t0 * dy;
+    x2 = ox + t1 * dx;
+    y2 = oy + t1 * dy;
+    return true;
+}
+
+}  // namespace
+
+PictureArea::PictureArea(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+}
+
+void PictureArea::placeTwips(double left, double top, double width, double height) {
+    setGeometry(platform::twipsRect(left, top, width, height));
+    if (size() != image_.size()) {
+        resizeImage(size());
+        emit resized();
+    }
+}
+
+void PictureArea::setWidthTwips(double width) {
+    placeTwips(platform::pixelsToTwips(x()), platform::pixelsToTwips(y()), width, platform::pixelsToTwips(height()));
+}
+
+void PictureArea::setHeightTwips(double height) {
+    placeTwips(platform::pixelsToTwips(x()), platform::pixelsToTwips(y()), platform::pixelsToTwips(width()), height);
+}
+
+void PictureArea::resizeImage(QSize size) {
+    QImage resized(size.expandedTo(QSize(0, 0)), QImage::Format_RGB32);
+    resized.fill(backColor_);
+    if (!image_.isNull()) {
+        QPainter painter(&resized);
+        painter.drawImage(0, 0, image_);
+    }
+    image_ = resized;
+    if (pixelScale_) setPixelScale();
+    update();
+}
+
+void PictureArea::setPixelScale() {
+    pixelScale_ = true;
+    scaleLeft_ = 0;
+    scaleTop_ = 0;
+    scaleRight_ = image_.width();
+    scaleBottom_ = image_.height();
+}
+
+void PictureArea::setUserScale(double x1, double y1, double x2, double y2) {
+    double l, t, r, b;
+    if (!toSingle(x1, l) || !toSingle(y1, t) || !toSingle(x2, r) || !toSingle(y2, b))
+        throw PictureError("A escala da janela de desenho tem um valor fora dos limites.");
+    if (l == r || t == b || !std::isfinite(r - l) || !std::isfinite(b - t))
+        throw PictureError("A escala da janela de desenho não pode ter largura ou altura nula.");
+    pixelScale_ = false;
+    scaleLeft_ = l;
+    scaleTop_ = t;
+    scaleRight_ = r;
+    scaleBottom_ = b;
+}
+
+double PictureArea::scaleWidth() const { return scaleRight_ - scaleLeft_; }
+double PictureArea::scaleHeight() const { return scaleBottom_ - scaleTop_; }
+
+QPointF PictureArea::toPixels(double x, double y) const {
+    return {(x - scaleLeft_) * (image_.width() / scaleWidth()), (y - scaleTop_) * (image_.height() / scaleHeight())};
+}
+
+QPointF PictureArea::toUser(QPointF pixels) const {
+    return {scaleLeft_ + pixels.x() * scaleWidth() / std::max(1, image_.width()),
+            scaleTop_ + pixels.y() * scaleHeight() / std::max(1, image_.height())};
+}
+
+bool PictureArea::toPixelsChecked(double x, double y, double& px, double& py) const {
+    double sx, sy;
+    if (!toSingle(x, sx) || !toSingle(y, sy) || image_.isNull()) return false;
+    const QPointF p = toPixels(sx, sy);
+    px = p.x();
+    py = p.y();
+    return std::isfinite(px) && std::isfinite(py);
+}
+
+void PictureArea::clear() {
+    image_.fill(backColor_);
+    currentX_ = scaleLeft_;
+    currentY_ = scaleTop_;
+    drawn();
+}
+
+void PictureArea::setBackColor(const QColor& colour) {
+    backColor_ = colour;
+    clear();
+}
+
+void PictureArea::setDrawWidth(int pixels) { drawWidth_ = std::max(1, pixels); }
+
+void PictureArea::point(double x, double y, QRgb colour) {
+    double px, py;
+    if (!toPixelsChecked(x, y, px, py)) return;
+    const int w = image_.width(), h = image_.height(), dot = drawWidth_;
+    if (!(px > -dot - 1.0 && px < w + dot + 1.0 && py > -dot - 1.0 && py < h + dot + 1.0)) return;
+    const int cx = static_cast<int>(std::floor(px)), cy = static_cast<int>(std::floor(py));
+    const QRgb pixel = 0xFF000000u | colour;
+    if (dot == 1) {
+        if (cx >= 0 && cx < w && cy >= 0 && cy < h) reinterpret_cast<QRgb*>(image_.scanLine(cy))[cx] = pixel;
+    } else {
+        // A round dot: a square of the width with its corners cut from 4 pixels on.
+        const int from = -(dot - 1) / 2, to = dot / 2;
+        for (int dy = from; dy <= to; ++dy) {
+            const int row = cy + dy;
+            if (row < 0 || row >= h) continue;
+            QRgb* line = reinterpret_cast<QRgb*>(image_.scanLine(row));
+            for (int dx = from; dx <= to; ++dx) {
+                if (dot >= 4 && (dx == from || dx == to) && (dy == from || dy == to)) continue;
+                const int column = cx + dx;
+                if (column >= 0 && column < w) line[column] = pixel;
+            }
+        }
+    }
+    drawn();
+}
+
+void PictureArea::line(double x1, double y1, double x2, double y2) {
+    double px1, py1, px2, py2;
+    if (!toPixelsChecked(x1, y1, px1, py1) || !toPixelsChecked(x2, y2, px2, py2)) return;
+    const QRectF bounds(-kClipMargin, -kClipMargin, image_.width() + 2 * kClipMargin,
+                        image_.height() + 2 * kClipMargin);
+    if (!clipSegment(px1, py1, px2, py2, bounds)) return;
+    QPainter painter(&image_);
+    QPen pen(foreColor_, drawWidth_, penStyle(drawStyle_, drawWidth_), Qt::RoundCap, Qt::RoundJoin);
+    painter.setPen(pen);
+    painter.drawLine(QPoint(int(std::floor(px1)), int(std::floor(py1))), QPoint(int(std::floor(px2)), int(std::floor(py2))));
+    drawn();
+}
+
+void PictureArea::circle(double x, double y, double r) {
+    double px, py, radius;
+    if (!toPixelsChecked(x, y, px, py) || !toSingle(r, radius)) return;
+    radius = std::fabs(radius * image_.width() / scaleWidth());
+    if (!std::isfinite(radius) || px < -radius - kClipMargin || py < -radius - kClipMargin ||
+        px > image_.width() + radius + kClipMargin || py > image_.height() + radius + kClipMargin ||
+        radius > 1e6)
+        return;
+    QPainter painter(&image_);
+    painter.setPen(QPen(foreColor_, drawWidth_, penStyle(drawStyle_, drawWidth_)));
+    if (fillStyle_ == FillStyle::Solid) painter.setBrush(fillColor_);
+    painter.drawEllipse(QPointF(std::floor(px) + 0.5, std::floor(py) + 0.5), radius, radius);
+    drawn();
+}
+
+void PictureArea::setCurrentPosition(double x, double y) {
+    currentX_ = x;
+    currentY_ = y;
+}
+
+void PictureArea::print(const QString& text) {
+    const QFont font = platform::windowFont(fontName_, fontSize_, fontBold_);
+    const QFontMetrics metrics(font);
+    double px, py;
+    if (toPixelsChecked(currentX_, currentY_, px, py) && px > -kClipMargin && py > -kClipMargin &&
+        px < image_.width() + kClipMargin && py < image_.height() + kClipMargin) {
+        QPainter painter(&image_);
+        painter.setFont(font);
+        painter.setPen(foreColor_);
+        const QString shown = platform::isSymbolFont(fontName_) ? platform::symbolText(text) : text;
+        painter.drawText(QPointF(std::floor(px), std::floor(py) + metrics.ascent()), shown);
+        drawn();
+        const QPointF next = toUser(QPointF(0, py + metrics.height()));
+        currentY_ = next.y();
+    }
+    currentX_ = scaleLeft_;
+}
+
+void PictureArea::drawn() {
+    if (!updatePending_) {
+        updatePending_ = true;
+        update();
+    }
+    if (!keptImage_ && ++drawnSinceCheck_ >= kOperationsBetweenClockChecks) {
+        drawnSinceCheck_ = 0;
+        repaintIfDue();
+    }
+}
+
+void PictureArea::repaintIfDue() {
+    if (!isVisible()) return;
+    if (sinceRepaint_.isValid() && sinceRepaint_.elapsed() < kLiveRepaintMs) return;
+    repaint();
+}
+
+void PictureArea::paintEvent(QPaintEvent*) {
+    updatePending_ = false;
+    sinceRepaint_.start();
+    QPainter painter(this);
+    painter.drawImage(0, 0, image_);
+}
+
+void PictureArea::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (event->size() != image_.size()) {
+        resizeImage(event->size());
+        emit resized();
+    }
+}
+
+void PictureArea::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    // Without a kept image, what was shown is lost once the area is out of view.
+    if (!keptImage_) image_.fill(backColor_);
+}
+
+void PictureArea::mouseMoveEvent(QMouseEvent* event) {
+    const QPointF user = toUser(event->position());
+    emit mouseMoved(user.x(), user.y());
+    QWidget::mouseMoveEvent(event);
+}
+
+}  // namespace plotaris::canvas
