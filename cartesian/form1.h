@@ -1,0 +1,81 @@
+// The one-function window ("Sem ramos"): the graph of one function y = f(x), drawn point by point
+// on the graph canvas, with the options of the graph and of the axes in three frames beside it.
+#pragma once
+
+#include "app/form_window.h"
+#include "canvas/axis_grid.h"
+#include "canvas/graph_frame.h"
+#include "platform/common_dialog.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QScrollBar;
+class QToolButton;
+
+namespace plotaris {
+
+namespace canvas {
+class PictureArea;
+class PlacedPicture;
+}  // namespace canvas
+namespace platform {
+class Frame;
+class ImageCombo;
+}  // namespace platform
+
+class Form1 final : public FormWindow {
+public:
+    Form1();
+
+    void Form_Load() override;
+    void Form_Activate() override;
+
+    void DesenharEixos_Click();
+    void ApagarGráfico_Click();
+    void EixosRad_Click();
+    void DesenharGráfico_Click();
+    void CorDoGráfico_Click();
+    void CorDoFundo_Click();
+    void CorDosEixos_Click();
+    void EspessuraEixos_Click();
+    void EspessuraGráfico_Click();
+    void HScroll1_Change();
+    void VScroll1_Change();
+    void Picture1_Resize();
+    void FrameEixos_MouseDown(int button);
+    void FrameGráfico_MouseDown(int button);
+    void GuardarGráfico_Click();
+    void CopiarGráfico_Click();
+
+    // The frame of the last axes drawing (ValorXmin .. EixosEmRadianos).
+    canvas::GraphFrame frame;
+    // Colour holders: graph, background, axes, lines; the first also holds the save settings.
+    platform::CommonDialog CommonDialog1, CommonDialog2, CommonDialog3, CommonDialog4;
+
+    // Controls, named as their objectName.
+    QLabel* Label1 = nullptr;
+    canvas::PictureArea *Picture1 = nullptr, *Picture2 = nullptr;
+    canvas::PlacedPicture *Image1 = nullptr, *Image2 = nullptr;
+    QScrollBar *HScroll1 = nullptr, *VScroll1 = nullptr;
+    platform::Frame* Troço = nullptr;
+    QLabel* Label3 = nullptr;
+    QLineEdit* Função = nullptr;
+    platform::Frame* FrameGráfico = nullptr;
+    QToolButton *EspessuraGráfico = nullptr, *CorDoGráfico = nullptr, *CorDoFundo = nullptr;
+    platform::ImageCombo* ImageCombo4 = nullptr;
+    QLabel *Label45 = nullptr, *Label46 = nullptr;
+    QToolButton *DesenharGráfico = nullptr, *ApagarGráfico = nullptr, *GuardarGráfico = nullptr,
+                *CopiarGráfico = nullptr;
+    platform::Frame *FrameEixos = nullptr, *Frame14 = nullptr;
+    canvas::AxisBoxes axisBoxes;  // Xmin .. PassoY, MarcaX .. GradNumY, Image4
+    QToolButton *EspessuraEixos = nullptr, *CorDosEixos = nullptr, *DesenharEixos = nullptr, *EixosRad = nullptr;
+    platform::ImageCombo* ImageCombo3 = nullptr;
+    QLabel* Label44 = nullptr;
+
+private:
+    void buildControls();
+    void connectHandlers();
+};
+
+}  // namespace plotaris
