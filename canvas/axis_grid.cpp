@@ -48,10 +48,10 @@ QPixmap headingsPicture(QSize size) {
     QPixmap picture(size);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
-    painter.setFont(platform::windowFont(QStringLiteral("Arial"), 8, true));
+    painter.setFont(platform::windowFont(QStringLiteral("MS Sans Serif"), 8));
     painter.setPen(QColor(0, 0, 128));
     const auto column = [&](int left, int width, const QString& text) {
-        const QRect r = platform::twipsRect(left - 300, 240, width + 600, 285);
+        const QRect r = platform::twipsRect(left - 600, 240, width + 1200, 285);
         painter.drawText(r, Qt::AlignCenter, text);
     };
     column(kMinLeft, kLimitWidth, QStringLiteral("Mínimo"));
