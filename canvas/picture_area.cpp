@@ -16,7 +16,6 @@ namespace {
 
 // How often the live twin shows its new points while a drawing runs.
 constexpr qint64 kLiveRepaintMs = 40;
-constexpr int kOperationsBetweenClockChecks = 1024;
 // Lines and texts are cut to this many pixels around the area: nothing farther can show.
 constexpr double kClipMargin = 512;
 
@@ -94,7 +93,11 @@ void PictureArea::resizeImage(QSize size) {
         painter.drawImage(0, 0, image_);
     }
     image_ = resized;
+    pixels_ = nullptr;
+    width_ = image_.width();
+    height_ = image_.height();
     if (pixelScale_) setPixelScale();
+    else updateFactors();
     update();
 }
 
@@ -104,6 +107,17 @@ void PictureArea::setPixelScale() {
     scaleTop_ = 0;
     scaleRight_ = image_.width();
     scaleBottom_ = image_.height();
+    updateFactors();
+}
+
+void PictureArea::refreshPixels() {
+    pixels_ = reinterpret_cast<QRgb*>(image_.bits());
+    stride_ = image_.bytesPerLine() / qsizetype(sizeof(QRgb));
+}
+
+void PictureArea::updateFactors() {
+    pixelsPerUnitX_ = image_.width() / (scaleRight_ - scaleLeft_);
+    pixelsPerUnitY_ = image_.height() / (scaleBottom_ - scaleTop_);
 }
 
 void PictureArea::setUserScale(double x1, double y1, double x2, double y2) {
@@ -117,13 +131,14 @@ void PictureArea::setUserScale(double x1, double y1, double x2, double y2) {
     scaleTop_ = t;
     scaleRight_ = r;
     scaleBottom_ = b;
+    updateFactors();
 }
 
 double PictureArea::scaleWidth() const { return scaleRight_ - scaleLeft_; }
 double PictureArea::scaleHeight() const { return scaleBottom_ - scaleTop_; }
 
 QPointF PictureArea::toPixels(double x, double y) const {
-    return {(x - scaleLeft_) * (image_.width() / scaleWidth()), (y - scaleTop_) * (image_.height() / scaleHeight())};
+    return {(x - scaleLeft_) * pixelsPerUnitX_, (y - scaleTop_) * pixelsPerUnitY_};
 }
 
 QPointF PictureArea::toUser(QPointF pixels) const {
@@ -141,6 +156,7 @@ bool PictureArea::toPixelsChecked(double x, double y, double& px, double& py) co
 }
 
 void PictureArea::clear() {
+    pixels_ = nullptr;
     image_.fill(backColor_);
     currentX_ = scaleLeft_;
     currentY_ = scaleTop_;
@@ -154,27 +170,24 @@ void PictureArea::setBackColor(const QColor& colour) {
 
 void PictureArea::setDrawWidth(int pixels) { drawWidth_ = std::max(1, pixels); }
 
-void PictureArea::point(double x, double y, QRgb colour) {
-    double px, py;
-    if (!toPixelsChecked(x, y, px, py)) return;
-    const int w = image_.width(), h = image_.height(), dot = drawWidth_;
-    if (!(px > -dot - 1.0 && px < w + dot + 1.0 && py > -dot - 1.0 && py < h + dot + 1.0)) return;
-    const int cx = static_cast<int>(std::floor(px)), cy = static_cast<int>(std::floor(py));
+void PictureArea::dot(double px, double py, QRgb colour) {
+    const int w = width_, h = height_, dot = drawWidth_;
+    if (!(px > -dot - 1.0 && px < w + dot + 1.0 && py > -dot - 1.0 && py < h + dot + 1.0)) return;  // NaN too
+    int cx = static_cast<int>(px), cy = static_cast<int>(py);  // in range: the floor, without a call
+    cx -= px < cx;
+    cy -= py < cy;
     const QRgb pixel = 0xFF000000u | colour;
-    if (dot == 1) {
-        if (cx >= 0 && cx < w && cy >= 0 && cy < h) reinterpret_cast<QRgb*>(image_.scanLine(cy))[cx] = pixel;
-    } else {
-        // A round dot: a square of the width with its corners cut from 4 pixels on.
-        const int from = -(dot - 1) / 2, to = dot / 2;
-        for (int dy = from; dy <= to; ++dy) {
-            const int row = cy + dy;
-            if (row < 0 || row >= h) continue;
-            QRgb* line = reinterpret_cast<QRgb*>(image_.scanLine(row));
-            for (int dx = from; dx <= to; ++dx) {
-                if (dot >= 4 && (dx == from || dx == to) && (dy == from || dy == to)) continue;
-                const int column = cx + dx;
-                if (column >= 0 && column < w) line[column] = pixel;
-            }
+    // A round dot: a square of the width with its corners cut from 4 pixels on.
+    const int from = -(dot - 1) / 2, to = dot / 2;
+    for (int dy = from; dy <= to; ++dy) {
+        const int row = cy + dy;
+        if (row < 0 || row >= h) continue;
+        if (!pixels_) refreshPixels();
+        QRgb* line = pixels_ + row * stride_;
+        for (int dx = from; dx <= to; ++dx) {
+            if (dot >= 4 && (dx == from || dx == to) && (dy == from || dy == to)) continue;
+            const int column = cx + dx;
+            if (column >= 0 && column < w) line[column] = pixel;
         }
     }
     drawn();
@@ -186,6 +199,7 @@ void PictureArea::line(double x1, double y1, double x2, double y2) {
     const QRectF bounds(-kClipMargin, -kClipMargin, image_.width() + 2 * kClipMargin,
                         image_.height() + 2 * kClipMargin);
     if (!clipSegment(px1, py1, px2, py2, bounds)) return;
+    pixels_ = nullptr;
     QPainter painter(&image_);
     QPen pen(foreColor_, drawWidth_, penStyle(drawStyle_, drawWidth_), Qt::RoundCap, Qt::RoundJoin);
     painter.setPen(pen);
@@ -201,6 +215,7 @@ void PictureArea::circle(double x, double y, double r) {
         px > image_.width() + radius + kClipMargin || py > image_.height() + radius + kClipMargin ||
         radius > 1e6)
         return;
+    pixels_ = nullptr;
     QPainter painter(&image_);
     painter.setPen(QPen(foreColor_, drawWidth_, penStyle(drawStyle_, drawWidth_)));
     if (fillStyle_ == FillStyle::Solid) painter.setBrush(fillColor_);
@@ -219,6 +234,7 @@ void PictureArea::print(const QString& text) {
     double px, py;
     if (toPixelsChecked(currentX_, currentY_, px, py) && px > -kClipMargin && py > -kClipMargin &&
         px < image_.width() + kClipMargin && py < image_.height() + kClipMargin) {
+        pixels_ = nullptr;
         QPainter painter(&image_);
         painter.setFont(font);
         painter.setPen(foreColor_);
@@ -231,15 +247,9 @@ void PictureArea::print(const QString& text) {
     currentX_ = scaleLeft_;
 }
 
-void PictureArea::drawn() {
-    if (!updatePending_) {
-        updatePending_ = true;
-        update();
-    }
-    if (!keptImage_ && ++drawnSinceCheck_ >= kOperationsBetweenClockChecks) {
-        drawnSinceCheck_ = 0;
-        repaintIfDue();
-    }
+void PictureArea::scheduleUpdate() {
+    updatePending_ = true;
+    update();
 }
 
 void PictureArea::repaintIfDue() {
@@ -263,10 +273,19 @@ void PictureArea::resizeEvent(QResizeEvent* event) {
     }
 }
 
+void PictureArea::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Shown empty; the first points show after one period, so a short drawing costs no repaint.
+    sinceRepaint_.start();
+}
+
 void PictureArea::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
     // Without a kept image, what was shown is lost once the area is out of view.
-    if (!keptImage_) image_.fill(backColor_);
+    if (!keptImage_) {
+        pixels_ = nullptr;
+        image_.fill(backColor_);
+    }
 }
 
 void PictureArea::mouseMoveEvent(QMouseEvent* event) {

@@ -13,6 +13,8 @@
 #include <QImage>
 #include <QString>
 #include <QWidget>
+#include <cfloat>
+#include <cmath>
 #include <stdexcept>
 
 #include "platform/mouse_pointer.h"
@@ -37,13 +39,17 @@ public:
     void placeTwips(double left, double top, double width, double height);
     void setWidthTwips(double width);
     void setHeightTwips(double height);
-    int pixelWidth() const { return image_.width(); }
-    int pixelHeight() const { return image_.height(); }
+    int pixelWidth() const { return width_; }
+    int pixelHeight() const { return height_; }
 
     void setKeptImage(bool kept) { keptImage_ = kept; }
     bool keptImage() const { return keptImage_; }
     // What is saved and copied: background and drawings, without the small pictures on top.
-    const QImage& image() const { return image_; }
+    // The caller may keep a copy: the next point then writes into an image of the area's own.
+    const QImage& image() const {
+        pixels_ = nullptr;
+        return image_;
+    }
 
     // Scale mode pixels: x and y count pixels from the top-left corner.
     void setPixelScale();
@@ -75,8 +81,20 @@ public:
     void setFillStyle(FillStyle style) { fillStyle_ = style; }
     void setFillColor(const QColor& colour) { fillColor_ = colour; }
 
-    // A dot as wide as the line width, in the colour given.
-    void point(double x, double y, QRgb colour);
+    // A dot as wide as the line width, in the colour given. The hot path of every drawing: no
+    // painter, a one-pixel dot is written into the image itself.
+    void point(double x, double y, QRgb colour) {
+        if (!(std::fabs(x) <= double(FLT_MAX) && std::fabs(y) <= double(FLT_MAX))) return;  // NaN fails too
+        const double px = (double(static_cast<float>(x)) - scaleLeft_) * pixelsPerUnitX_;
+        const double py = (double(static_cast<float>(y)) - scaleTop_) * pixelsPerUnitY_;
+        if (drawWidth_ == 1 && px >= 0 && px < width_ && py >= 0 && py < height_) {
+            if (!pixels_) refreshPixels();
+            pixels_[static_cast<qsizetype>(py) * stride_ + static_cast<int>(px)] = 0xFF000000u | colour;
+            drawn();
+        } else {
+            dot(px, py, colour);
+        }
+    }
     // A line in the drawing colour, width and style.
     void line(double x1, double y1, double x2, double y2);
     // A circle of radius r (in units of the x scale): outline in the drawing colour, inside per
@@ -106,21 +124,41 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
     void resizeImage(QSize size);
+    // Refreshes the pixels-per-unit factors after a change of scale or size.
+    void updateFactors();
     // After each drawing operation: schedules the repaint, and for an area without a kept image
     // repaints now when the last repaint is old enough.
-    void drawn();
+    void drawn() {
+        if (!updatePending_) scheduleUpdate();
+        if (!keptImage_ && ++drawnSinceCheck_ >= kOperationsBetweenClockChecks) {
+            drawnSinceCheck_ = 0;
+            repaintIfDue();
+        }
+    }
+    void scheduleUpdate();
+    // A dot wider than a pixel, or partly outside, at a place in pixels.
+    void dot(double px, double py, QRgb colour);
+    static constexpr int kOperationsBetweenClockChecks = 1024;
     void repaintIfDue();
     bool toPixelsChecked(double x, double y, double& px, double& py) const;
 
+    // Points write through pixels_, which is dropped whenever the image may have been shared,
+    // replaced or painted on, and taken again (detaching the image) before the next point.
+    void refreshPixels();
     QImage image_;
+    int width_ = 0, height_ = 0;  // of the image, read at every point
+    mutable QRgb* pixels_ = nullptr;
+    qsizetype stride_ = 0;  // in pixels
     bool keptImage_ = true;
     bool pixelScale_ = true;
     double scaleLeft_ = 0, scaleTop_ = 0, scaleRight_ = 0, scaleBottom_ = 0;
+    double pixelsPerUnitX_ = 1, pixelsPerUnitY_ = 1;
     QColor backColor_ = Qt::white;
     QColor foreColor_ = Qt::black;
     QColor fillColor_ = Qt::black;

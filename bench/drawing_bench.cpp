@@ -1,0 +1,93 @@
+// The whole drawing of the default function in the one-function window (50 001 samples,
+// evaluation and plotting on the canvas and its live twin) against the evaluation alone.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/window_factory.h"
+#include "app/window_registry.h"
+#include "canvas/counted_loop.h"
+#include "canvas/picture_area.h"
+#include "cartesian/form1.h"
+#include "evaluator/equation.h"
+#include "platform/fonts.h"
+
+namespace {
+
+plotaris::Form1* openForm1() {
+    static plotaris::Form1* form = [] {
+        plotaris::registerWindows();
+        return static_cast<plotaris::Form1*>(plotaris::WindowRegistry::instance().show(plotaris::FormId::Form1));
+    }();
+    return form;
+}
+
+void EvaluationAlone(benchmark::State& state) {
+    const std::string text = "1/3x*(2-sen(x))";
+    const std::string variable = "x";
+    for (auto _ : state) {
+        plotaris::clsEquation equation;
+        double sum = 0;
+        plotaris::canvas::countedLoop(-12.0, 12.0, 24.0 / 50000, [&](double x) {
+            equation.Equation(text);
+            equation.Var(variable, x);
+            equation.Solve();
+            sum += equation.Solution();
+        });
+        benchmark::DoNotOptimize(sum);
+    }
+}
+BENCHMARK(EvaluationAlone)->Unit(benchmark::kMillisecond);
+
+// The plotting part alone: the same 50 001 points on a canvas and its live twin, values known.
+void PlottingAlone(benchmark::State& state) {
+    plotaris::Form1* form = openForm1();
+    std::vector<std::pair<double, double>> points;
+    {
+        plotaris::clsEquation equation;
+        equation.Equation("1/3x*(2-sen(x))");
+        plotaris::canvas::countedLoop(-12.0, 12.0, 24.0 / 50000, [&](double x) {
+            equation.Var("x", x);
+            equation.Solve();
+            points.emplace_back(x, equation.Solution());
+        });
+    }
+    auto* canvas = form->Picture1;
+    auto* twin = form->Picture2;
+    canvas->setUserScale(-12.96, 12.96, 12.96, -12.96);
+    twin->setUserScale(-12.96, 12.96, 12.96, -12.96);
+    twin->show();
+    const QRgb blue = qRgb(0, 0, 255);
+    for (auto _ : state) {
+        for (const auto& [x, y] : points) {
+            if (y > -12 && y < 12 && y != 0) {
+                canvas->point(x, y, blue);
+                twin->point(x, y, blue);
+            }
+        }
+    }
+    twin->hide();
+}
+BENCHMARK(PlottingAlone)->Unit(benchmark::kMillisecond);
+
+void WholeDrawing(benchmark::State& state) {
+    plotaris::Form1* form = openForm1();
+    for (auto _ : state) form->DesenharGráfico_Click();
+}
+BENCHMARK(WholeDrawing)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    plotaris::platform::installFontSubstitutes();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    plotaris::WindowRegistry::instance().reset();
+    return 0;
+}
