@@ -85,7 +85,13 @@ class TableReporter : public benchmark::ConsoleReporter {
 public:
     std::map<std::string, double> nanoseconds;
     void ReportRuns(const std::vector<Run>& runs) override {
-        for (const auto& r : runs) nanoseconds[r.benchmark_name()] = r.GetAdjustedRealTime();
+        // With repetitions, the median stands for the text; otherwise the one run.
+        for (const auto& r : runs) {
+            if (r.run_type == Run::RT_Iteration && r.repetitions <= 1)
+                nanoseconds[r.run_name.function_name] = r.GetAdjustedRealTime();
+            else if (r.run_type == Run::RT_Aggregate && r.aggregate_name == "median")
+                nanoseconds[r.run_name.function_name] = r.GetAdjustedRealTime();
+        }
         ConsoleReporter::ReportRuns(runs);
     }
 };
