@@ -219,6 +219,7 @@ void HelpPageWriter::bullet(const QString& text) {
     // first line's top, which a tall formula would leave far above the words.
     const qsizetype formula = text.indexOf(u'$');
     QTextBlockFormat b = plainBlock(0);
+    b.setTopMargin(2);
     b.setBottomMargin(formula < 0 ? 4 : 1);
     startBlock(b);
     QTextListFormat list;

@@ -6,6 +6,7 @@
 #include <QPainterPath>
 #include <QPixmap>
 #include <QPushButton>
+#include <algorithm>
 
 #include "app/window_registry.h"
 #include "platform/fonts.h"
@@ -19,6 +20,7 @@ constexpr int kArrowTwips = 435;
 constexpr int kCommandWidthTwips = 1275, kCommandHeightTwips = 315;
 constexpr int kArrowPixels = 24;
 const QColor kIndicatorColor{255, 0, 0};
+constexpr int kIndicatorGap = 4;  // pixels between the page number and "de"
 
 // A 24 x 24 arrow, pointing right or left.
 QPixmap arrowPixmap(bool right, const QColor& color) {
@@ -114,8 +116,7 @@ void HelpWindow::Form_Load() {
     for (size_t i = 1; i < pages_.size(); ++i) pages_[i]->hide();
     SetaE->setEnabled(false);
     PáginaActual = 1;
-    Label2->setText(QStringLiteral("1"));
-    Label2->adjustSize();
+    showPageNumber();
 }
 
 void HelpWindow::SetaD_Click() {
@@ -149,6 +150,11 @@ void HelpWindow::Command1_Click() { WindowRegistry::instance().leave(this); }
 void HelpWindow::showPageNumber() {
     Label2->setText(QString::number(PáginaActual));
     Label2->adjustSize();
+    // Our font's digits are wider than the ones the indicator was laid out for: a two-digit number
+    // moves left just enough to keep clear of "de".
+    const int home = platform::twipsRect(design_.label2.x(), 0, 0, 0).left();
+    const int clear = Label3->x() - kIndicatorGap - Label2->fontMetrics().horizontalAdvance(Label2->text());
+    Label2->move(std::min(home, clear), Label2->y());
 }
 
 namespace {
