@@ -19,6 +19,8 @@ struct HelpCase {
     const char* name;
 };
 
+void PrintTo(const HelpCase& c, std::ostream* os) { *os << c.name; }
+
 const HelpCase kHelpWindows[] = {
     {FormId::Form6, "INSTRUÇÕES", 5, "de  5", "Form6"},
     {FormId::Form9, "SINTAXE", 4, "de 4", "Form9"},
