@@ -28,6 +28,6 @@ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_
 cmake --build build-fuzz --target equation_fuzz
 corpus=$(mktemp -d)
 cp tests/fuzz/seeds/* "$corpus"/
-build-fuzz/tests/fuzz/equation_fuzz -max_total_time=${PLOTARIS_FUZZ_SECONDS:-60} -timeout=10 \
+build-fuzz/tests/fuzz/equation_fuzz -dict=tests/fuzz/equation.dict -max_total_time=${PLOTARIS_FUZZ_SECONDS:-60} -timeout=10 \
       -rss_limit_mb=2048 -print_final_stats=1 "$corpus"
 echo "== All tests passed"
