@@ -20,10 +20,12 @@ public:
         return -1;
     }
     double valueAt(int index) const { return items_[static_cast<std::size_t>(index)].second; }
+    // Where the value is kept: valid until a name comes or goes.
+    const double* address(int index) const { return &items_[static_cast<std::size_t>(index)].second; }
 
     void set(const std::string& name, double value) {
         if (int i = find(name); i >= 0) {
-            items_[static_cast<std::size_t>(i)] = {name, value};
+            items_[static_cast<std::size_t>(i)].second = value;  // which spelling of the name is kept does not matter
         } else {
             items_.emplace_back(name, value);
             ++generation_;
