@@ -44,9 +44,10 @@ TEST_F(Form1Radians, DefaultLimits) {
     radians("-12", "12");
     EXPECT_TRUE(dialogs.messages.empty());
     for (int k = -7; k <= 7; ++k) {
-        if (k != 0) EXPECT_TRUE(markAt(k * kHalf)) << k;
+        if (k == 0) continue;
+        EXPECT_TRUE(markAt(k * kHalf)) << k;
     }
-    EXPECT_FALSE(markAt(8 * kHalf));  // 12.566 is beyond Int(12)
+    EXPECT_FALSE(markAt(8 * kHalf));  // 12.566 is beyond the whole part of 12
     EXPECT_FALSE(markAt(-8 * kHalf));
     EXPECT_FALSE(markAt(1));  // no unit marks any more
     // Labels at every multiple of pi/2 out to +-7pi/2; the y axis keeps its unit numbers.
