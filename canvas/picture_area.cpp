@@ -112,6 +112,7 @@ void PictureArea::setPixelScale() {
 
 void PictureArea::refreshPixels() {
     pixels_ = reinterpret_cast<QRgb*>(image_.bits());
+    lastIndex_ = -1;
     stride_ = image_.bytesPerLine() / qsizetype(sizeof(QRgb));
 }
 
@@ -177,6 +178,7 @@ void PictureArea::dot(double px, double py, QRgb colour) {
     cx -= px < cx;
     cy -= py < cy;
     const QRgb pixel = 0xFF000000u | colour;
+    lastIndex_ = -1;
     // A round dot: a square of the width with its corners cut from 4 pixels on.
     const int from = -(dot - 1) / 2, to = dot / 2;
     for (int dy = from; dy <= to; ++dy) {

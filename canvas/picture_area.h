@@ -89,7 +89,12 @@ public:
         const double py = (double(static_cast<float>(y)) - scaleTop_) * pixelsPerUnitY_;
         if (drawWidth_ == 1 && px >= 0 && px < width_ && py >= 0 && py < height_) {
             if (!pixels_) refreshPixels();
-            pixels_[static_cast<qsizetype>(py) * stride_ + static_cast<int>(px)] = 0xFF000000u | colour;
+            const qsizetype index = static_cast<qsizetype>(py) * stride_ + static_cast<int>(px);
+            // Neighbouring samples mostly fall on the pixel just written: nothing to do then.
+            if (index == lastIndex_ && colour == lastColour_) return;
+            pixels_[index] = 0xFF000000u | colour;
+            lastIndex_ = index;
+            lastColour_ = colour;
             drawn();
         } else {
             dot(px, py, colour);
@@ -155,6 +160,9 @@ private:
     int width_ = 0, height_ = 0;  // of the image, read at every point
     mutable QRgb* pixels_ = nullptr;
     qsizetype stride_ = 0;  // in pixels
+    // The pixel the last one-pixel point wrote, while nothing else has written since.
+    qsizetype lastIndex_ = -1;
+    QRgb lastColour_ = 0;
     bool keptImage_ = true;
     bool pixelScale_ = true;
     double scaleLeft_ = 0, scaleTop_ = 0, scaleRight_ = 0, scaleBottom_ = 0;

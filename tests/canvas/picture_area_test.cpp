@@ -61,6 +61,26 @@ TEST(PictureArea, APointIsADotAsWideAsTheLine) {
     EXPECT_EQ(a.count(kBlue), 9 - 1);
 }
 
+TEST(PictureArea, APointOverWhatWasDrawnSinceIsWrittenAgain) {
+    Area a;
+    const QImage before = a.area.image();
+    a.area.point(1, 1, kBlue);
+    EXPECT_EQ(before.pixel(55, 45), 0xFFFFFFFFu);  // a copy taken before keeps its pixels
+    a.area.setForeColor(Qt::black);
+    a.area.line(-10, 0.99, 10, 0.99);
+    EXPECT_EQ(a.at(55, 45), 0xFF000000u);
+    a.area.point(1, 1, kBlue);
+    EXPECT_EQ(a.at(55, 45), kBlue);
+    a.area.setDrawWidth(3);
+    a.area.point(1.2, 1, 0xFF00FF00u);
+    a.area.setDrawWidth(1);
+    a.area.point(1, 1, kBlue);
+    EXPECT_EQ(a.at(55, 45), kBlue);
+    a.area.clear();
+    a.area.point(1, 1, kBlue);
+    EXPECT_EQ(a.at(55, 45), kBlue);
+}
+
 TEST(PictureArea, CoordinatesThatDoNotFitAreSkipped) {
     Area a;
     a.area.setDrawWidth(2);
