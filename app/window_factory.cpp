@@ -1,12 +1,27 @@
 #include "app/window_factory.h"
 
 #include "app/window_registry.h"
+#include "shell/pending_drawing_window.h"
+#include "shell/start_window.h"
 
 namespace plotaris {
 
 void registerWindows() {
     auto& registry = WindowRegistry::instance();
-    registry.setFactory(FormId::Form7, [] { return new FormWindow(FormId::Form7, QStringLiteral("PLOTARIS"), {1016, 714}); });
+    registry.setFactory(FormId::Form7, [] { return new Form7; });
+
+    // Drawing windows not made yet: the right size and caption, and their menus.
+    registry.setFactory(FormId::Form1, [] { return new PendingDrawingWindow(FormId::Form1); });
+    registry.setFactory(FormId::Form2, [] { return new PendingDrawingWindow(FormId::Form2); });
+    registry.setFactory(FormId::Form3, [] { return new PendingDrawingWindow(FormId::Form3); });
+    registry.setFactory(FormId::Form4, [] { return new PendingDrawingWindow(FormId::Form4); });
+    registry.setFactory(FormId::Form5, [] { return new PendingDrawingWindow(FormId::Form5); });
+    registry.setFactory(FormId::Form10, [] { return new PendingDrawingWindow(FormId::Form10); });
+
+    // Help windows: empty stand-ins with their captions until the paged windows are made.
+    registry.setFactory(FormId::Form6, [] { return new FormWindow(FormId::Form6, QStringLiteral("INSTRUÇÕES"), {546, 639}); });
+    registry.setFactory(FormId::Form9, [] { return new FormWindow(FormId::Form9, QStringLiteral("SINTAXE"), {476, 723}); });
+    registry.setFactory(FormId::Form8, [] { return new FormWindow(FormId::Form8, QStringLiteral("FUNÇÕES DEFINIDAS"), {475, 700}); });
 }
 
 }  // namespace plotaris
