@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QLayout>
+#include <QShortcut>
 
 #include "app/window_registry.h"
 
@@ -18,6 +19,10 @@ FormWindow::FormWindow(FormId id, const QString& caption, QSize clientPixels)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     // Windows are laid out from the top-left corner of the screen.
     move(0, 0);
+    // Without a close button the window system may keep the close keystroke from the window; the
+    // window answers it itself.
+    auto* closeKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_F4), this);
+    connect(closeKey, &QShortcut::activated, this, &QWidget::close);
 }
 
 FormWindow::~FormWindow() = default;
