@@ -55,26 +55,18 @@ void WindowRegistry::leave(FormWindow* self) {
     const bool wasCurrent = current_ == self;
     detach(self);
     dispose(self);
-    if (openCount() == 0) {
-        end();
-        return;
-    }
-    // The user goes back to the window they were in before; that return is an activation.
-    if (wasCurrent && !recent_.empty()) {
-        FormWindow* back = recent_.front();
-        back->raise();
-        back->activateWindow();
-    }
+    afterLeaving(wasCurrent);
 }
 
 void WindowRegistry::leaveAndShow(FormWindow* self, FormId target) {
     if (ending_ || !isRegistered(self)) return;
+    const bool wasCurrent = current_ == self;
     detach(self);
     // The target is shown before the leaving window disappears from the screen, so that the system
     // does not pass through another open window (and run its activation step) on the way.
     FormWindow* shown = show(target);
     dispose(self);
-    if (!shown && openCount() == 0) end();
+    if (!shown) afterLeaving(wasCurrent);
 }
 
 void WindowRegistry::end() {
@@ -128,6 +120,19 @@ void WindowRegistry::reset() {
     // Windows left earlier are waiting for deletion; none may outlive the reset.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ending_ = false;
+}
+
+void WindowRegistry::afterLeaving(bool leftTheCurrentWindow) {
+    if (openCount() == 0) {
+        end();
+        return;
+    }
+    // The user goes back to the window they were in before; that return is an activation.
+    if (leftTheCurrentWindow && !recent_.empty()) {
+        FormWindow* back = recent_.front();
+        back->raise();
+        back->activateWindow();
+    }
 }
 
 bool WindowRegistry::isRegistered(const FormWindow* window) const {

@@ -55,6 +55,8 @@ private:
     // Empties the window's slot; the window itself goes with dispose().
     bool detach(FormWindow* window);
     static void dispose(FormWindow* window);
+    // Ends the program when no window is left, or takes the user back to the window before.
+    void afterLeaving(bool leftTheCurrentWindow);
     void bringToFront(FormWindow* window);
 
     std::array<Factory, kFormCount> factories_{};
