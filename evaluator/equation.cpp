@@ -1,33 +1,130 @@
-// Placeholder while the evaluator is being written: every expression evaluates to 0.
+// The evaluator object: a cache around the tokenizer and the evaluation. The text is tokenized
+// once after each change of text (setting the same text again reuses the earlier tokens, which
+// are the same); the value is computed by `Solve`, and `Solution` computes only when stale.
 #include "evaluator/equation.h"
+
+#include <optional>
+
+#include "evaluator/compiled_form.h"
+#include "evaluator/evaluation.h"
+#include "evaluator/text_case.h"
+#include "evaluator/tokenizer.h"
+#include "evaluator/variables.h"
+#include "evaluator/work_list.h"
 
 namespace plotaris {
 
 EvaluatorError::EvaluatorError(int n, std::string d)
     : number(n), source("Interpretador"), description(std::move(d)) {}
+
 const char* EvaluatorError::what() const noexcept { return description.c_str(); }
 
 namespace detail {
+
+// The outcome of tokenizing one text: its tokens, order and compact form, or the error it raises.
+struct ParseOutcome {
+    std::string text;
+    ParsedExpression parsed;
+    std::optional<CompiledForm> form;
+    std::optional<EvaluatorError> error;
+};
+
 class EquationState {
 public:
+    explicit EquationState(FailureStyle s) : style(s) {}
+
+    FailureStyle style;
+    bool stale = false;
+    bool parsed = true;
     bool graus = false;
-    std::string text;
+    std::string rawText;         // the text as last given, to recognise it cheaply when given again
+    std::string expressionText;  // in lower case
+    double result = 0.0;
+    Variables vars;
+    std::optional<ParseOutcome> last;  // the last text tokenized
+    WorkList cells;
+
+    void parse() {
+        if (!last || last->text != expressionText) {
+            last.emplace();
+            last->text = expressionText;
+            try {
+                last->parsed = parseExpression(expressionText);
+                last->form.emplace();
+                if (!compile(last->parsed, cells, *last->form)) last->form.reset();
+            } catch (const EvaluatorError& e) {
+                last->error = e;
+            }
+        }
+        if (last->error) throw *last->error;
+        parsed = true;
+    }
+
+    void solve() {
+        if (!parsed) parse();
+        if (!last) {  // nothing was ever given: an empty text
+            evaluate(ParsedExpression{{Token{}}, {}}, vars, style, cells, result);
+        } else if (!last->form || !last->form->run(vars, style, result)) {
+            evaluate(last->parsed, vars, style, cells, result);
+        }
+        stale = false;
+    }
 };
-EquationObject::EquationObject(FailureStyle) : state_(std::make_unique<EquationState>()) {}
+
+EquationObject::EquationObject(FailureStyle style) : state_(std::make_unique<EquationState>(style)) {}
+
 EquationObject::~EquationObject() = default;
-void EquationObject::Graus(bool b) { state_->graus = b; }
+
+void EquationObject::Graus(bool b) {
+    if (b == state_->graus) return;
+    state_->graus = b;
+    state_->stale = true;
+}
+
 bool EquationObject::Graus() const { return state_->graus; }
-void EquationObject::VarClear() {}
-void EquationObject::Equation(const std::string& e) { state_->text = e; }
-std::string EquationObject::Equation() const { return state_->text; }
-void EquationObject::VarRemove(const std::string&) {}
-double EquationObject::Solution() { return 0; }
-void EquationObject::Solve() {}
-double EquationObject::Var(const std::string&) const { return 0; }
-void EquationObject::Var(const std::string&, double) {}
+
+void EquationObject::VarClear() {
+    state_->vars.clear();
+    state_->stale = true;
+}
+
+void EquationObject::Equation(const std::string& e) {
+    if (e != state_->rawText) {
+        state_->rawText = e;
+        state_->expressionText = toLowerCase(e);
+    }
+    state_->parsed = false;
+    state_->stale = true;
+}
+
+std::string EquationObject::Equation() const { return state_->expressionText; }
+
+void EquationObject::VarRemove(const std::string& name) {
+    state_->vars.remove(name);
+    state_->stale = true;
+}
+
+double EquationObject::Solution() {
+    if (state_->stale) Solve();
+    return state_->result;
+}
+
+void EquationObject::Solve() { state_->solve(); }
+
+double EquationObject::Var(const std::string& name) const {
+    const int i = state_->vars.find(name);
+    return i < 0 ? 0.0 : state_->vars.valueAt(i);
+}
+
+void EquationObject::Var(const std::string& name, double num) {
+    state_->stale = true;
+    state_->vars.set(name, num);
+}
+
 }  // namespace detail
 
 clsEquation::clsEquation() : EquationObject(detail::FailureStyle::MarkCell) {}
+
 Equação::Equação() : EquationObject(detail::FailureStyle::PresetResult) {}
 
 }  // namespace plotaris
