@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
 
 #include "app/window_registry.h"
@@ -139,6 +140,34 @@ TEST_F(Navigation, TheSameHelpEntryFromTwoWindowsOpensOneWindow) {
     // Leaving the drawing window leaves the help window open.
     choose(FormId::Form10, "FecharPágina");
     EXPECT_EQ(window(FormId::Form9), syntax);
+}
+
+// With the real one-function window: a drawing stays while the window is shown again, and a leave
+// drops it with the typed expression.
+TEST_F(Navigation, TheOneFunctionWindowComesBackWithItsDefaultsAfterALeave) {
+    choose(FormId::Form7, "SemRamos");
+    FormWindow* first = window(FormId::Form1);
+    auto* expression = first->findChild<QLineEdit*>(QStringLiteral("Função"));
+    if (!expression) GTEST_SKIP() << "the one-function window is still a stand-in";
+    EXPECT_EQ(expression->text(), QStringLiteral("1/3x*(2-sen(x))"));
+    auto picture = [this] { return window(FormId::Form1)->findChild<QWidget*>(QStringLiteral("Picture1"))->grab().toImage(); };
+    const QImage axesOnly = picture();
+
+    expression->setText(QStringLiteral("x/2"));
+    first->findChild<QAbstractButton*>(QStringLiteral("DesenharGráfico"))->click();
+    settle();
+    const QImage drawn = picture();
+    ASSERT_NE(drawn, axesOnly);
+    choose(FormId::Form7, "SemRamos");
+    EXPECT_EQ(window(FormId::Form1), first);
+    EXPECT_EQ(picture(), drawn);
+
+    choose(FormId::Form1, "FecharPágina");
+    choose(FormId::Form7, "SemRamos");
+    FormWindow* second = window(FormId::Form1);
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(second->findChild<QLineEdit*>(QStringLiteral("Função"))->text(), QStringLiteral("1/3x*(2-sen(x))"));
+    EXPECT_EQ(picture(), axesOnly);
 }
 
 }  // namespace
