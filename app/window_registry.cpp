@@ -81,9 +81,9 @@ void WindowRegistry::end() {
     recent_.clear();
     awaited_.clear();
     current_ = nullptr;
-    // The program has ended: nothing of the registry runs again (until a test resets it).
     if (endAction_) endAction_();
     else QCoreApplication::exit(0);
+    ending_ = false;
 }
 
 void WindowRegistry::windowActivated(FormWindow* window) {

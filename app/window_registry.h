@@ -45,8 +45,7 @@ public:
     // Called by a window that the system closed.
     void windowClosed(FormWindow* window);
 
-    // Closes every window at once without running any step of theirs, and lets the registry work
-    // again after an end (tests start from a clean slate).
+    // Closes every window at once without running any step of theirs (tests start from a clean slate).
     void reset();
 
 private:
