@@ -1,6 +1,7 @@
 #include "app/window_factory.h"
 
 #include "app/window_registry.h"
+#include "shell/help_window.h"
 #include "shell/pending_drawing_window.h"
 #include "shell/start_window.h"
 
@@ -18,10 +19,9 @@ void registerWindows() {
     registry.setFactory(FormId::Form5, [] { return new PendingDrawingWindow(FormId::Form5); });
     registry.setFactory(FormId::Form10, [] { return new PendingDrawingWindow(FormId::Form10); });
 
-    // Help windows: empty stand-ins with their captions until the paged windows are made.
-    registry.setFactory(FormId::Form6, [] { return new FormWindow(FormId::Form6, QStringLiteral("INSTRUÇÕES"), {546, 639}); });
-    registry.setFactory(FormId::Form9, [] { return new FormWindow(FormId::Form9, QStringLiteral("SINTAXE"), {476, 723}); });
-    registry.setFactory(FormId::Form8, [] { return new FormWindow(FormId::Form8, QStringLiteral("FUNÇÕES DEFINIDAS"), {475, 700}); });
+    registry.setFactory(FormId::Form6, createInstructionsWindow);
+    registry.setFactory(FormId::Form9, createSyntaxWindow);
+    registry.setFactory(FormId::Form8, createFunctionsWindow);
 }
 
 }  // namespace plotaris

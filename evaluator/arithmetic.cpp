@@ -26,6 +26,9 @@ Outcome integerQuotient(double a, double b, double& out) {
 Outcome power(double a, double b, double& out) {
     if (a == 0.0 && b < 0.0) return Outcome::DivisionByZero;
     if (a < 0.0 && b != std::trunc(b)) return Outcome::Invalid;
+    // Squares are the commonest powers; the product is the exactly rounded square.
+    if (b == 2.0) return checked(a * a, out);
+    if (b == 1.0) return checked(a, out);
     return checked(std::pow(a, b), out);
 }
 

@@ -18,8 +18,11 @@ namespace plotaris::detail {
 
 class CompiledForm {
 public:
-    // The four commonest operations run inline; the others go through the operator table.
-    enum class Op : unsigned char { Negate, Add, Subtract, Multiply, Divide, Operator, Function };
+    // The commonest operations run inline; the others go through the operator and function tables.
+    enum class Op : unsigned char {
+        Negate, Add, Subtract, Multiply, Divide, Square, Operator,
+        Sin, Cos, Tan, Abs, Sqrt, Ln, Function,
+    };
 
     struct Instruction {
         Op op;

@@ -112,17 +112,8 @@ std::size_t utf16Length(std::string_view text) {
     return n;
 }
 
-bool sameKey(std::string_view a, std::string_view b) {
-    if (isAscii(a) && isAscii(b)) {
-        if (a.size() != b.size()) return false;
-        for (std::size_t i = 0; i < a.size(); ++i) {
-            char x = a[i], y = b[i];
-            if (x >= 'A' && x <= 'Z') x += 32;
-            if (y >= 'A' && y <= 'Z') y += 32;
-            if (x != y) return false;
-        }
-        return true;
-    }
+bool sameKeyBeyondAscii(std::string_view a, std::string_view b) {
+    if (isAscii(a) && isAscii(b)) return false;  // ASCII texts of different lengths
     return toLowerCase(a) == toLowerCase(b);
 }
 

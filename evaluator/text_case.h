@@ -15,7 +15,21 @@ std::string toLowerCase(std::string_view text);
 // belong to a valid sequence counts as one unit.
 std::size_t utf16Length(std::string_view text);
 
-// Keys of variables compare without regard to case.
-bool sameKey(std::string_view a, std::string_view b);
+// Keys of variables compare without regard to case; beyond ASCII, by their lower-case forms.
+bool sameKeyBeyondAscii(std::string_view a, std::string_view b);
+
+inline bool sameKey(std::string_view a, std::string_view b) {
+    if (a.size() == b.size()) {
+        for (std::size_t i = 0; i < a.size(); ++i) {
+            unsigned char x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[i]);
+            if ((x | y) >= 0x80) return sameKeyBeyondAscii(a, b);
+            if (x >= 'A' && x <= 'Z') x += 32;
+            if (y >= 'A' && y <= 'Z') y += 32;
+            if (x != y) return false;
+        }
+        return true;
+    }
+    return sameKeyBeyondAscii(a, b);
+}
 
 }  // namespace plotaris::detail

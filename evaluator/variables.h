@@ -23,7 +23,7 @@ public:
 
     void set(const std::string& name, double value) {
         if (int i = find(name); i >= 0) {
-            items_[static_cast<std::size_t>(i)] = {name, value};
+            items_[static_cast<std::size_t>(i)].second = value;  // which spelling of the name is kept does not matter
         } else {
             items_.emplace_back(name, value);
             ++generation_;

@@ -11,7 +11,7 @@ chmod 700 "$XDG_RUNTIME_DIR"
 echo "== Build and tests"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build
-ctest --test-dir build --output-on-failure
+ctest --test-dir build --output-on-failure -j"$(nproc)"
 
 echo "== Sanitizer build (address, undefined) and tests"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
@@ -20,7 +20,7 @@ cmake --build build-asan
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 LSAN_OPTIONS=suppressions=$PWD/tests/support/lsan.supp:print_suppressions=0 \
 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
-  ctest --test-dir build-asan --output-on-failure
+  ctest --test-dir build-asan --output-on-failure -j"$(nproc)"
 
 echo "== Fuzzing the evaluator"
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
@@ -28,6 +28,6 @@ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_
 cmake --build build-fuzz --target equation_fuzz
 corpus=$(mktemp -d)
 cp tests/fuzz/seeds/* "$corpus"/
-build-fuzz/tests/fuzz/equation_fuzz -max_total_time=${PLOTARIS_FUZZ_SECONDS:-60} -timeout=10 \
+build-fuzz/tests/fuzz/equation_fuzz -dict=tests/fuzz/equation.dict -max_total_time=${PLOTARIS_FUZZ_SECONDS:-60} -timeout=10 \
       -rss_limit_mb=2048 -print_final_stats=1 "$corpus"
 echo "== All tests passed"
