@@ -75,9 +75,10 @@ TEST_F(StartWindow, ThumbnailPlacesStayWhiteAndTheTitleStepsDown) {
     EXPECT_LT(first + area.height() / 2, last);
     for (int y = 0; y < picture.height(); ++y)
         for (int x = 0; x < picture.width(); ++x)
-            if (picture.pixelColor(x, y) == kBlue && !area.contains(x, y))
+            if (picture.pixelColor(x, y) == kBlue && !area.contains(x, y)) {
                 ASSERT_TRUE(control("Label2")->geometry().contains(x, y) || control("Label5")->geometry().contains(x, y))
                     << x << "," << y;
+            }
 }
 
 }  // namespace
