@@ -18,6 +18,10 @@ namespace plotaris::detail {
 
 class CompiledForm {
 public:
+    CompiledForm() = default;
+    CompiledForm(const CompiledForm&) = delete;
+    CompiledForm& operator=(const CompiledForm&) = delete;
+
     // The commonest operations run inline; the others go through the operator and function tables.
     enum class Op : unsigned char {
         Negate, Add, Subtract, Multiply, Divide, Square, Operator,
@@ -42,10 +46,24 @@ public:
     void setResult(std::int32_t place) { result_ = place; }
 
     // One sample. False when the form cannot give this sample's value: the full evaluation must run.
+    // The form is bound to one set of variables, and stays where it was built (it holds addresses
+    // of its own values).
     bool run(const Variables& vars, FailureStyle style, double& result);
 
 private:
     std::int32_t emit(Instruction in);
+
+    // The instructions with their operands as addresses: a variable is read where the variables
+    // keep it, with no copy per sample. Linked again whenever a variable comes or goes.
+    struct Linked {
+        Op op;
+        Operator oper;
+        Function fn;
+        const double* a;
+        const double* b;
+        double* dst;
+    };
+    bool link(const Variables& vars);
 
     struct Slot {
         std::int32_t place;
@@ -57,6 +75,9 @@ private:
     std::vector<bool> constant_;
     std::vector<Instruction> code_;
     std::vector<Slot> slots_;
+    std::vector<Linked> linked_;
+    bool linkedAll_ = false;  // every variable was found
+    const double* resultAddress_ = nullptr;
     std::uint64_t generation_ = ~0ull;
     std::int32_t result_ = -1;
 };

@@ -42,9 +42,11 @@ public:
     double result = 0.0;
     Variables vars;
     std::optional<ParseOutcome> last;  // the last text tokenized
+    CompiledForm* form = nullptr;      // its compact form, when it has one and is parsed
     WorkList cells;
 
     void parse() {
+        form = nullptr;
         if (!last || last->text != expressionText) {
             last.emplace();
             last->text = expressionText;
@@ -58,14 +60,14 @@ public:
         }
         if (last->error) throw *last->error;
         parsed = true;
+        form = last->form ? &*last->form : nullptr;
     }
 
     void solve() {
         if (!parsed) parse();
-        if (!last) {  // nothing was ever given: an empty text
-            evaluate(ParsedExpression{{Token{}}, {}}, vars, style, cells, result);
-        } else if (!last->form || !last->form->run(vars, style, result)) {
-            evaluate(last->parsed, vars, style, cells, result);
+        if (!form || !form->run(vars, style, result)) {
+            if (last) evaluate(last->parsed, vars, style, cells, result);
+            else evaluate(ParsedExpression{{Token{}}, {}}, vars, style, cells, result);  // nothing given yet
         }
         stale = false;
     }

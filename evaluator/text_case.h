@@ -19,17 +19,16 @@ std::size_t utf16Length(std::string_view text);
 bool sameKeyBeyondAscii(std::string_view a, std::string_view b);
 
 inline bool sameKey(std::string_view a, std::string_view b) {
-    if (a.size() == b.size()) {
-        for (std::size_t i = 0; i < a.size(); ++i) {
-            unsigned char x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[i]);
-            if ((x | y) >= 0x80) return sameKeyBeyondAscii(a, b);
-            if (x >= 'A' && x <= 'Z') x += 32;
-            if (y >= 'A' && y <= 'Z') y += 32;
-            if (x != y) return false;
-        }
-        return true;
+    if (a.size() != b.size()) return sameKeyBeyondAscii(a, b);
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (a[i] == b[i]) continue;
+        unsigned char x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[i]);
+        if ((x | y) >= 0x80) return sameKeyBeyondAscii(a, b);
+        if (x >= 'A' && x <= 'Z') x += 32;
+        if (y >= 'A' && y <= 'Z') y += 32;
+        if (x != y) return false;
     }
-    return sameKeyBeyondAscii(a, b);
+    return true;
 }
 
 }  // namespace plotaris::detail

@@ -20,6 +20,8 @@ public:
         return -1;
     }
     double valueAt(int index) const { return items_[static_cast<std::size_t>(index)].second; }
+    // Where the value is kept: valid until a name comes or goes.
+    const double* address(int index) const { return &items_[static_cast<std::size_t>(index)].second; }
 
     void set(const std::string& name, double value) {
         if (int i = find(name); i >= 0) {
