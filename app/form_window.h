@@ -11,6 +11,7 @@ namespace plotaris {
 class FormWindow : public QMainWindow {
     Q_OBJECT
 public:
+    // The window keeps the client area at clientPixels; the menu bar, when it has one, sits above it.
     FormWindow(FormId id, const QString& caption, QSize clientPixels);
     ~FormWindow() override;
 
@@ -21,8 +22,8 @@ public:
 
     // Runs once, right after the registry creates the window.
     virtual void Form_Load() {}
-    // Runs whenever the user returns to this window from another of the program's windows, and
-    // when the window is first shown.
+    // Runs when the window is first shown, and whenever the user comes back to it from another of
+    // the program's windows; never on returning from a dialog or message box it opened itself.
     virtual void Form_Activate() {}
 
 protected:

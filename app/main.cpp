@@ -13,5 +13,8 @@ int main(int argc, char** argv) {
     plotaris::platform::installFontSubstitutes();
     plotaris::registerWindows();
     plotaris::WindowRegistry::instance().show(plotaris::FormId::Form7);
-    return QApplication::exec();
+    const int code = QApplication::exec();
+    // The windows closed by the end are deleted before the program goes.
+    plotaris::WindowRegistry::instance().reset();
+    return code;
 }

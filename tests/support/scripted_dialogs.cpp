@@ -2,9 +2,9 @@
 
 namespace plotaris::testing {
 
-ScriptedDialogs::ScriptedDialogs() { platform::setDialogs(this); }
+ScriptedDialogs::ScriptedDialogs() : previous_(&platform::dialogs()) { platform::setDialogs(this); }
 
-ScriptedDialogs::~ScriptedDialogs() { platform::setDialogs(nullptr); }
+ScriptedDialogs::~ScriptedDialogs() { platform::setDialogs(previous_); }
 
 void ScriptedDialogs::message(const platform::MessageRequest& request) {
     messages.push_back(request);

@@ -15,8 +15,8 @@ namespace plotaris::testing {
 
 class ScriptedDialogs final : public platform::DialogService {
 public:
-    ScriptedDialogs();   // installs itself
-    ~ScriptedDialogs() override;  // goes back to the Qt dialogs
+    ScriptedDialogs();            // installs itself
+    ~ScriptedDialogs() override;  // puts back the service it replaced
 
     // What was shown, in order.
     std::vector<platform::MessageRequest> messages;
@@ -36,6 +36,9 @@ public:
 
     // The texts of the messages shown so far.
     std::vector<QString> messageTexts() const;
+
+private:
+    platform::DialogService* previous_;
 };
 
 }  // namespace plotaris::testing
