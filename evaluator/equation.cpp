@@ -39,6 +39,7 @@ public:
     bool graus = false;
     std::string rawText;         // the text as last given, to recognise it cheaply when given again
     std::string expressionText;  // in lower case
+    bool textChanged = false;    // since the last tokenizing
     double result = 0.0;
     Variables vars;
     std::optional<ParseOutcome> last;  // the last text tokenized
@@ -47,7 +48,7 @@ public:
 
     void parse() {
         form = nullptr;
-        if (!last || last->text != expressionText) {
+        if (!last || (textChanged && last->text != expressionText)) {
             last.emplace();
             last->text = expressionText;
             try {
@@ -58,6 +59,7 @@ public:
                 last->error = e;
             }
         }
+        textChanged = false;
         if (last->error) throw *last->error;
         parsed = true;
         form = last->form ? &*last->form : nullptr;
@@ -94,6 +96,7 @@ void EquationObject::Equation(const std::string& e) {
     if (e != state_->rawText) {
         state_->rawText = e;
         state_->expressionText = toLowerCase(e);
+        state_->textChanged = true;
     }
     state_->parsed = false;
     state_->stale = true;
