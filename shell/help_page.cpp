@@ -241,11 +241,7 @@ void HelpPageWriter::line(const QString& text, int indent, HelpMark mark) {
     insertRich(cursor_, text, bodyFormat(mark));
 }
 
-void HelpPageWriter::columns(const QStringList& items, int columnCount, HelpMark mark, int indent) {
-    if (items.isEmpty() || columnCount < 1) return;
-    const int rows = static_cast<int>((items.size() + columnCount - 1) / columnCount);
-    QList<QStringList> table(rows, QStringList(columnCount));
-    for (int i = 0; i < items.size(); ++i) table[i % rows][i / rows] = items[i];
+QTextTableFormat HelpPageWriter::borderlessTable(int indent) {
     QTextTableFormat tf;
     tf.setBorder(0);
     tf.setBorderStyle(QTextFrameFormat::BorderStyle_None);
@@ -255,6 +251,15 @@ void HelpPageWriter::columns(const QStringList& items, int columnCount, HelpMark
     tf.setTopMargin(pendingSpace_ + 2);
     tf.setBottomMargin(kAfterTable);
     pendingSpace_ = 0;
+    return tf;
+}
+
+void HelpPageWriter::columns(const QStringList& items, int columnCount, HelpMark mark, int indent) {
+    if (items.isEmpty() || columnCount < 1) return;
+    const int rows = static_cast<int>((items.size() + columnCount - 1) / columnCount);
+    QList<QStringList> table(rows, QStringList(columnCount));
+    for (int i = 0; i < items.size(); ++i) table[i % rows][i / rows] = items[i];
+    QTextTableFormat tf = borderlessTable(indent);
     QList<QTextLength> widths;
     for (int c = 0; c < columnCount; ++c) widths << QTextLength(QTextLength::PercentageLength, 100.0 / columnCount);
     tf.setColumnWidthConstraints(widths);
@@ -274,15 +279,7 @@ void HelpPageWriter::table(const QList<QStringList>& rows, int indent) {
     if (rows.isEmpty()) return;
     int columnCount = 0;
     for (const auto& r : rows) columnCount = std::max(columnCount, static_cast<int>(r.size()));
-    QTextTableFormat tf;
-    tf.setBorder(0);
-    tf.setBorderStyle(QTextFrameFormat::BorderStyle_None);
-    tf.setCellPadding(1);
-    tf.setCellSpacing(0);
-    tf.setLeftMargin(indent * kIndentStep);
-    tf.setTopMargin(pendingSpace_ + 2);
-    tf.setBottomMargin(kAfterTable);
-    pendingSpace_ = 0;
+    QTextTableFormat tf = borderlessTable(indent);
     if (firstBlock_) firstBlock_ = false;
     QTextTable* t = cursor_.insertTable(static_cast<int>(rows.size()), columnCount, tf);
     for (int r = 0; r < rows.size(); ++r) {

@@ -66,6 +66,8 @@ public:
     void space(int pixels);
 
 private:
+    // A table without borders, indented, with the space the text before it asked for.
+    QTextTableFormat borderlessTable(int indent);
     void startBlock(const QTextBlockFormat& format);
     void insertRich(QTextCursor& cursor, const QString& text, const QTextCharFormat& format);
     QTextCharFormat bodyFormat(HelpMark mark = HelpMark::None) const;
