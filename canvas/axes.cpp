@@ -6,6 +6,7 @@
 #include <exception>
 
 #include "canvas/axis_grid.h"
+#include "canvas/failure_message.h"
 #include "canvas/number_format.h"
 #include "canvas/number_text.h"
 #include "canvas/picture_area.h"
@@ -57,11 +58,6 @@ void useNumberFont(PictureArea& picture) {
     picture.setFontName(QStringLiteral("MS Serif"));
     picture.setFontSize(6);
     picture.setFontBold(true);
-}
-
-QString describe(const std::exception& failure) {
-    if (const auto* e = dynamic_cast<const EvaluatorError*>(&failure)) return QString::fromStdString(e->description);
-    return QString::fromUtf8(failure.what());
 }
 
 }  // namespace
@@ -167,7 +163,7 @@ bool drawAxes(GraphFrame& f, const AxesCanvas& canvas, const AxesSettings& s) {
         picture.setDrawWidth(1);
         return true;
     } catch (const std::exception& failure) {
-        platform::messageBox(s.window, QStringLiteral("Erro nos dados dos eixos:\n\n") + describe(failure));
+        showFailure(s.window, QStringLiteral("Erro nos dados dos eixos:"), failure);
         if (s.window) platform::setMousePointer(s.window, platform::MousePointer::Default);
         canvas.arrowX->setVisible(s.afterFailure == ArrowsAfterFailure::ShowXHideY);
         canvas.arrowY->hide();

@@ -8,6 +8,7 @@
 #include "canvas/axes.h"
 #include "canvas/canvas_options.h"
 #include "canvas/counted_loop.h"
+#include "canvas/failure_message.h"
 #include "canvas/palette.h"
 #include "canvas/picture_area.h"
 #include "canvas/placed_picture.h"
@@ -24,11 +25,6 @@ namespace plotaris {
 namespace {
 
 constexpr int kSamples = 50000;  // steps across the x range: 50 001 points
-
-QString describe(const std::exception& failure) {
-    if (const auto* e = dynamic_cast<const EvaluatorError*>(&failure)) return QString::fromStdString(e->description);
-    return QString::fromUtf8(failure.what());
-}
 
 }  // namespace
 
@@ -127,8 +123,7 @@ void Form1::DesenharGráfico_Click() {
         Picture1->setDrawWidth(1);
         Picture2->setDrawWidth(1);
     } catch (const std::exception& failure) {
-        platform::messageBox(this, QStringLiteral("Erro na expressão analítica ou nos limites do gráfico:\n\n") +
-                                       describe(failure));
+        canvas::showFailure(this, QStringLiteral("Erro na expressão analítica ou nos limites do gráfico:"), failure);
     }
     platform::setMousePointer(this, platform::MousePointer::Default);
     Picture1->show();
