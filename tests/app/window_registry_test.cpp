@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "tests/support/event_loop.h"
 #include "app/window_factory.h"
 #include "app/window_registry.h"
 #include "platform/dialogs.h"
@@ -32,11 +33,7 @@ protected:
     }
 };
 
-// Lets the system deliver what it queued (activations) and deletes the windows that were left.
-void settle() {
-    for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
+using plotaris::testing::settle;
 
 // The user clicks the window.
 void returnTo(QWidget* w) {

@@ -32,6 +32,20 @@ struct Outcome {
     }
 };
 
+template <class Evaluator>
+Outcome solveOnce(Evaluator& eq) {
+    Outcome o;
+    try {
+        eq.Solve();
+        o.ok = true;
+        o.value = eq.Solution();
+    } catch (const EvaluatorError& e) {
+        o.error = e.number;
+        o.description = e.description;
+    }
+    return o;
+}
+
 bool drawsRandomNumbers(const ParsedExpression& e) {
     for (const Token& t : e.tokens)
         if ((t.kind == TokenKind::Name && t.name == NameKind::Rnd) ||
@@ -82,15 +96,7 @@ void exercise(const std::string& text, FailureStyle style) {
     for (double x : xs) {
         eq.Var("x", x);
         eq.Var("t", -x);
-        Outcome mine;
-        try {
-            eq.Solve();
-            mine.ok = true;
-            mine.value = eq.Solution();
-        } catch (const EvaluatorError& e) {
-            mine.error = e.number;
-            mine.description = e.description;
-        }
+        const Outcome mine = solveOnce(eq);
         if (!comparable) continue;
         // A new object starts from result 0; a kept one keeps its last result where nothing is
         // left to read, so compare on a fresh object each time.
@@ -98,15 +104,7 @@ void exercise(const std::string& text, FailureStyle style) {
         fresh.Equation(text);
         fresh.Var("x", x);
         fresh.Var("t", -x);
-        Outcome first;
-        try {
-            fresh.Solve();
-            first.ok = true;
-            first.value = fresh.Solution();
-        } catch (const EvaluatorError& e) {
-            first.error = e.number;
-            first.description = e.description;
-        }
+        const Outcome first = solveOnce(fresh);
         const Outcome full = fullEvaluation(parsed, parseError ? &*parseError : nullptr, x, style);
         if (!first.same(full)) std::abort();
         if (!mine.ok && !mine.same(full)) std::abort();

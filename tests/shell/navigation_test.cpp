@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPointer>
 
+#include "tests/support/event_loop.h"
 #include "app/window_registry.h"
 
 namespace plotaris {
@@ -27,10 +28,7 @@ protected:
         registry.reset();
         registry.setEndAction([] {});
     }
-    static void settle() {
-        for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
+    static void settle() { testing::settle(); }
     // Chooses the menu entry of that control name in the window, as the user does.
     void choose(FormId in, const char* control) {
         FormWindow* w = registry.window(in);

@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <map>
 
+#include "tests/support/event_loop.h"
 #include "app/window_registry.h"
 
 namespace plotaris {
@@ -98,10 +99,7 @@ protected:
         registry.reset();
         registry.setEndAction([] {});
     }
-    static void settle() {
-        for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
+    static void settle() { testing::settle(); }
 
     // The window alone (with the start window beside a drawing window, as no drawing window's menu
     // shows it), its entry at that path chosen: what happened, in the words of the table.
