@@ -2,7 +2,7 @@
 #include <QApplication>
 
 #include "app/window_factory.h"
-#include "app/window_registry.h"
+#include "windows/window_registry.h"
 #include "platform/fonts.h"
 
 int main(int argc, char** argv) {

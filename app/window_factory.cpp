@@ -1,6 +1,6 @@
 #include "app/window_factory.h"
 
-#include "app/window_registry.h"
+#include "windows/window_registry.h"
 #include "cartesian/form1.h"
 #include "shell/help_window.h"
 #include "shell/pending_drawing_window.h"

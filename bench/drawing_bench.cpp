@@ -8,8 +8,9 @@
 #include <vector>
 
 #include "app/window_factory.h"
-#include "app/window_registry.h"
+#include "windows/window_registry.h"
 #include "canvas/counted_loop.h"
+#include "canvas/graph_canvas.h"
 #include "canvas/picture_area.h"
 #include "cartesian/form1.h"
 #include "evaluator/equation.h"
@@ -55,8 +56,8 @@ void PlottingAlone(benchmark::State& state) {
             points.emplace_back(x, equation.Solution());
         });
     }
-    auto* canvas = form->Picture1;
-    auto* twin = form->Picture2;
+    auto* canvas = form->canvas->picture;
+    auto* twin = form->canvas->twin;
     canvas->setUserScale(-12.96, 12.96, 12.96, -12.96);
     twin->setUserScale(-12.96, 12.96, 12.96, -12.96);
     twin->show();

@@ -7,11 +7,10 @@
 
 #include "canvas/axis_grid.h"
 #include "canvas/failure_message.h"
-#include "canvas/number_format.h"
 #include "canvas/number_text.h"
+#include "canvas/palette.h"
 #include "canvas/picture_area.h"
 #include "canvas/placed_picture.h"
-#include "canvas/radians.h"
 #include "evaluator/equation.h"
 #include "platform/dialogs.h"
 #include "platform/mouse_pointer.h"
@@ -20,9 +19,8 @@ namespace plotaris::canvas {
 
 namespace {
 
-constexpr double kVisibleMargin = 200;  // pixels beyond the edge where a mark or number could show
-
 const QString kChecksTitle = QStringLiteral("Funções");
+constexpr double kFixedLimit = 10;
 
 double evaluateBox(clsEquation& equation, const QLineEdit* box) {
     equation.Equation(box->text().toStdString());
@@ -31,36 +29,58 @@ double evaluateBox(clsEquation& equation, const QLineEdit* box) {
     return equation.Solution();
 }
 
-struct Visible {
-    double low, high;
-};
-
-Visible visibleX(const GraphFrame& f) {
-    return {std::min(frameLeft(f), frameRight(f)) - kVisibleMargin * f.UnidadePixelX,
-            std::max(frameLeft(f), frameRight(f)) + kVisibleMargin * f.UnidadePixelX};
+// The first steps of every run: an empty canvas in pixel measure, solid lines in the axes colour.
+void startAxes(PictureArea& picture, const QColor& colour) {
+    picture.clear();
+    picture.setPixelScale();
+    picture.setDrawStyle(DrawStyle::Solid);
+    picture.setForeColor(colour);
 }
 
-Visible visibleY(const GraphFrame& f) {
-    return {std::min(frameTop(f), frameBottom(f)) - kVisibleMargin * f.UnidadePixelY,
-            std::max(frameTop(f), frameBottom(f)) + kVisibleMargin * f.UnidadePixelY};
-}
-
-double runEnd(double limit, GraduationEnd end) { return end == GraduationEnd::WholePart ? std::floor(limit) : limit; }
-
-// Both runs of one axis: from 0 up by the step to the upper end, then from 0 down to the lower.
-template <class Body>
-void bothRuns(double step, double lower, double upper, GraduationEnd end, Visible visible, Body&& body) {
-    graduationRun(0, runEnd(upper, end), step, visible.low, visible.high, body);
-    graduationRun(0, runEnd(lower, end), -step, visible.low, visible.high, body);
-}
-
-void useNumberFont(PictureArea& picture) {
-    picture.setFontName(QStringLiteral("MS Serif"));
-    picture.setFontSize(6);
-    picture.setFontBold(true);
+void drawAxesPieces(const GraphFrame& f, const AxesCanvas& canvas, int width) {
+    placeArrowHeads(f, canvas);
+    canvas.picture->setDrawWidth(width);
+    drawAxisLines(f, *canvas.picture);
+    printAxisLetters(f, *canvas.picture);
 }
 
 }  // namespace
+
+bool checkAxisBoxes(GraphFrame& f, const AxisBoxes& b, QWidget* window) {
+    f.ValorXmin = leadingNumber(b.Xmin->text());
+    f.ValorXmax = leadingNumber(b.Xmax->text());
+    f.ValorYmin = leadingNumber(b.Ymin->text());
+    f.ValorYmax = leadingNumber(b.Ymax->text());
+    const auto refuse = [&](const QString& text) {
+        platform::messageBox(window, text, platform::MessageIcon::Information, kChecksTitle);
+        return false;
+    };
+    if (b.Xmin->text().isEmpty() || b.Xmax->text().isEmpty() || b.Ymin->text().isEmpty() || b.Ymax->text().isEmpty())
+        return refuse(QStringLiteral("É necessário colocar os valores de Xmín, Xmáx, Ymín e Ymáx."));
+    if (f.ValorXmin >= f.ValorXmax) return refuse(QStringLiteral("O valor de Xmín deve ser menor que o de Xmáx."));
+    if (f.ValorYmin >= f.ValorYmax) return refuse(QStringLiteral("O valor de Ymín deve ser menor que o de Ymáx."));
+    return true;
+}
+
+AxisSteps evaluateAxisBoxes(GraphFrame& f, const AxisBoxes& b) {
+    clsEquation equation;
+    f.ValorXmin = evaluateBox(equation, b.Xmin);
+    f.ValorXmax = evaluateBox(equation, b.Xmax);
+    f.ValorYmin = evaluateBox(equation, b.Ymin);
+    f.ValorYmax = evaluateBox(equation, b.Ymax);
+    AxisSteps steps;
+    steps.x = evaluateBox(equation, b.PassoX);
+    steps.y = evaluateBox(equation, b.PassoY);
+    return steps;
+}
+
+void makeFrame(GraphFrame& f, PictureArea& picture) {
+    f.MargemX = std::fabs(f.ValorXmax - f.ValorXmin) / 50;
+    f.MargemY = std::fabs(f.ValorYmax - f.ValorYmin) / 50;
+    f.UnidadePixelX = std::fabs(frameRight(f) - frameLeft(f)) / picture.pixelWidth();
+    f.UnidadePixelY = std::fabs(frameTop(f) - frameBottom(f)) / picture.pixelHeight();
+    picture.setUserScale(frameLeft(f), frameTop(f), frameRight(f), frameBottom(f));
+}
 
 void placeArrowHeads(const GraphFrame& f, const AxesCanvas& canvas) {
     canvas.arrowX->moveTo(f.ValorXmax + f.MargemX - 3 * f.UnidadePixelX, 4 * f.UnidadePixelY);
@@ -87,79 +107,23 @@ void printAxisLetters(const GraphFrame& f, PictureArea& picture) {
 bool drawAxes(GraphFrame& f, const AxesCanvas& canvas, const AxesSettings& s) {
     PictureArea& picture = *canvas.picture;
     const AxisBoxes& b = *s.boxes;
-    picture.clear();
-    picture.setPixelScale();
-    picture.setDrawStyle(DrawStyle::Solid);
-    picture.setForeColor(s.axesColour);
-
-    f.ValorXmin = leadingNumber(b.Xmin->text());
-    f.ValorXmax = leadingNumber(b.Xmax->text());
-    f.ValorYmin = leadingNumber(b.Ymin->text());
-    f.ValorYmax = leadingNumber(b.Ymax->text());
-    const auto check = [&](const QString& text) {
-        platform::messageBox(s.window, text, platform::MessageIcon::Information, kChecksTitle);
-        return false;
-    };
-    if (b.Xmin->text().isEmpty() || b.Xmax->text().isEmpty() || b.Ymin->text().isEmpty() || b.Ymax->text().isEmpty())
-        return check(QStringLiteral("É necessário colocar os valores de Xmín, Xmáx, Ymín e Ymáx."));
-    if (f.ValorXmin >= f.ValorXmax) return check(QStringLiteral("O valor de Xmín deve ser menor que o de Xmáx."));
-    if (f.ValorYmin >= f.ValorYmax) return check(QStringLiteral("O valor de Ymín deve ser menor que o de Ymáx."));
-
+    startAxes(picture, s.axesColour);
+    if (!checkAxisBoxes(f, b, s.window)) return false;
     try {
-        double passoX = 0, passoY = 0;
-        {
-            clsEquation equation;
-            f.ValorXmin = evaluateBox(equation, b.Xmin);
-            f.ValorXmax = evaluateBox(equation, b.Xmax);
-            f.ValorYmin = evaluateBox(equation, b.Ymin);
-            f.ValorYmax = evaluateBox(equation, b.Ymax);
-            passoX = evaluateBox(equation, b.PassoX);
-            passoY = evaluateBox(equation, b.PassoY);
-        }
-        f.MargemX = std::fabs(f.ValorXmax - f.ValorXmin) / 50;
-        f.MargemY = std::fabs(f.ValorYmax - f.ValorYmin) / 50;
-        f.UnidadePixelX = std::fabs(frameRight(f) - frameLeft(f)) / picture.pixelWidth();
-        f.UnidadePixelY = std::fabs(frameTop(f) - frameBottom(f)) / picture.pixelHeight();
-        picture.setUserScale(frameLeft(f), frameTop(f), frameRight(f), frameBottom(f));
-        placeArrowHeads(f, canvas);
-        picture.setDrawWidth(s.axesWidth);
-        drawAxisLines(f, picture);
-        printAxisLetters(f, picture);
-
-        const Visible vx = visibleX(f), vy = visibleY(f);
-        if (b.MarcaX->isChecked()) {
-            if (f.EixosEmRadianos) {
-                MarcarEixoRadianos(f, picture);
-            } else {
-                bothRuns(passoX, f.ValorXmin, f.ValorXmax, s.graduationEnd, vx, [&](double i) {
-                    if (i != 0) picture.line(i, 2 * f.UnidadePixelY, i, -2 * f.UnidadePixelY);
-                });
-            }
-        }
-        if (b.MarcaY->isChecked()) {
-            bothRuns(passoY, f.ValorYmin, f.ValorYmax, s.graduationEnd, vy, [&](double j) {
-                if (j != 0) picture.line(-2 * f.UnidadePixelX, j, 2 * f.UnidadePixelX, j);
-            });
-        }
-        if (b.GradNumX->isChecked()) {
-            if (f.EixosEmRadianos) {
-                NumerarEixoRadianos(
-                    f, picture, [&] { return strictNumber(b.Xmin->text()); }, [&] { return strictNumber(b.Xmax->text()); });
-            } else {
-                useNumberFont(picture);
-                bothRuns(passoX, f.ValorXmin, f.ValorXmax, s.graduationEnd, vx, [&](double i) {
-                    picture.setCurrentPosition(i - 8 * f.UnidadePixelX, -8 * f.UnidadePixelY);
-                    if (i != 0) picture.print(printedNumber(roundToOneDecimal(i)));
-                });
-            }
-        }
-        if (b.GradNumY->isChecked()) {
-            useNumberFont(picture);
-            bothRuns(passoY, f.ValorYmin, f.ValorYmax, s.graduationEnd, vy, [&](double j) {
-                picture.setCurrentPosition(-18 * f.UnidadePixelX, j + 5 * f.UnidadePixelY);
-                if (j != 0) picture.print(printedNumber(roundToOneDecimal(j)));
-            });
-        }
+        const AxisSteps steps = evaluateAxisBoxes(f, b);
+        makeFrame(f, picture);
+        drawAxesPieces(f, canvas, s.axesWidth);
+        Graduation g;
+        g.x = runsFromZero(steps.x, f.ValorXmin, f.ValorXmax, s.graduationEnd);
+        g.y = runsFromZero(steps.y, f.ValorYmin, f.ValorYmax, s.graduationEnd);
+        g.marksX = b.MarcaX->isChecked();
+        g.marksY = b.MarcaY->isChecked();
+        g.numbersX = b.GradNumX->isChecked();
+        g.numbersY = b.GradNumY->isChecked();
+        // The labels' runs end at the limits as typed, read as plain numbers when each run starts.
+        g.radianLeftEnd = [&] { return strictNumber(b.Xmin->text()); };
+        g.radianRightEnd = [&] { return strictNumber(b.Xmax->text()); };
+        drawGraduation(f, picture, g);
         picture.setDrawWidth(1);
         return true;
     } catch (const std::exception& failure) {
@@ -169,6 +133,24 @@ bool drawAxes(GraphFrame& f, const AxesCanvas& canvas, const AxesSettings& s) {
         canvas.arrowY->hide();
         return false;
     }
+}
+
+void drawFixedAxes(GraphFrame& f, const AxesCanvas& canvas) {
+    PictureArea& picture = *canvas.picture;
+    startAxes(picture, paletteColour(0));
+    f.ValorXmin = f.ValorYmin = -kFixedLimit;
+    f.ValorXmax = f.ValorYmax = kFixedLimit;
+    makeFrame(f, picture);
+    drawAxesPieces(f, canvas, 1);
+    Graduation g;
+    g.x = wholeUnitRuns(f.ValorXmin, f.ValorXmax);
+    g.y = wholeUnitRuns(f.ValorYmin, f.ValorYmax);
+    g.radianMarks = RadianMarks::DotsToLimit;
+    g.radianLeftEnd = [&] { return f.ValorXmin; };
+    g.radianRightEnd = [&] { return f.ValorXmax; };
+    const RunExits exits = drawGraduation(f, picture, g);
+    f.PontoX = exits.x;
+    f.PontoY = exits.y;
 }
 
 }  // namespace plotaris::canvas

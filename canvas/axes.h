@@ -1,11 +1,12 @@
-// The frame-and-axes procedure of a graph canvas (DesenharEixos): reads and checks the axis
-// options, evaluates them, sets the frame and the user scale, and draws the axes with their arrow
-// heads, letters, graduation marks and numbers. Every window with a graph canvas runs it with its
-// own controls; the settings below carry the ways the windows differ.
+// The frame-and-axes procedure of a graph canvas (DesenharEixos), in its steps: read and check
+// the axis boxes, evaluate them, make the frame (margins, pixel units, user scale), then draw the
+// axes with their arrow heads, letters, graduation marks and numbers. The boxed canvas runs them
+// all; the fixed frame of the curve windows has no boxes and runs the drawing steps alone.
 #pragma once
 
 #include <QColor>
 
+#include "canvas/graduation.h"
 #include "canvas/graph_frame.h"
 
 class QWidget;
@@ -15,10 +16,6 @@ namespace plotaris::canvas {
 class PictureArea;
 class PlacedPicture;
 struct AxisBoxes;
-
-// Where the unit graduation runs end: at the limit itself, or at its whole part (the greatest
-// whole number not above it).
-enum class GraduationEnd { Limit, WholePart };
 
 // What happens to the arrow heads when the procedure fails after its checks.
 enum class ArrowsAfterFailure { ShowXHideY, HideBoth };
@@ -38,21 +35,28 @@ struct AxesSettings {
     QWidget* window = nullptr;  // owns the messages; its pointer returns to default after a failure
 };
 
-// Runs the procedure; false when a check or a later step failed (its message was shown).
+// The boxed canvas: runs every step; false when a check or a later step failed (its message was
+// shown).
 bool drawAxes(GraphFrame& frame, const AxesCanvas& canvas, const AxesSettings& settings);
 
-// The graduation pieces, for the variants of the canvas that draw them on their own.
+// The fixed frame: limits -10 to 10, black, a mark and a number at every whole unit. The
+// counters' last values are kept in the frame's PontoX and PontoY.
+void drawFixedAxes(GraphFrame& frame, const AxesCanvas& canvas);
+
+// The steps.
+// The limits as the leading numbers of the boxes, checked for empty boxes and then for their
+// order; a failed check shows its message (titled "Funções") and gives false.
+bool checkAxisBoxes(GraphFrame& frame, const AxisBoxes& boxes, QWidget* window);
+// The six boxes evaluated with x = 0: the four limits go into the frame; the two steps are
+// returned. Throws the evaluator's error.
+struct AxisSteps {
+    double x = 0, y = 0;
+};
+AxisSteps evaluateAxisBoxes(GraphFrame& frame, const AxisBoxes& boxes);
+// Margins, the size of a pixel in user units and the canvas's user scale, from the limits.
+void makeFrame(GraphFrame& frame, PictureArea& picture);
 void placeArrowHeads(const GraphFrame& frame, const AxesCanvas& canvas);
 void drawAxisLines(const GraphFrame& frame, PictureArea& picture);
 void printAxisLetters(const GraphFrame& frame, PictureArea& picture);
 
-// A graduation run: the counted loop from 0 (or `start`) towards `end` by `step`, skipping no
-// value; the run stops where nothing it draws could show any more (beyond the canvas's edge), and
-// a run too dense to show anything but a solid band (more than a hundred thousand steps across
-// the canvas) is not drawn.
-template <class Body>
-void graduationRun(double start, double end, double step, double visibleLow, double visibleHigh, Body&& body);
-
 }  // namespace plotaris::canvas
-
-#include "canvas/graduation_run.inl"

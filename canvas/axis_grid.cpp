@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include "platform/controls.h"
 #include "platform/fonts.h"
 #include "platform/twips.h"
 
@@ -22,25 +23,14 @@ constexpr int kRowX = 720, kRowY = 1200;
 
 QLineEdit* valueBox(QWidget* parent, const char* name, const QString& text, const QString& tip, int left, int top,
                     int width) {
-    auto* box = new QLineEdit(text, parent);
-    box->setObjectName(QString::fromUtf8(name));
-    box->setGeometry(platform::twipsRect(left, top, width, kBoxHeight));
-    box->setFont(platform::windowFont(QStringLiteral("MS Sans Serif"), 8.25));
+    QLineEdit* box = platform::textBox(parent, name, text, tip, left, top, width, kBoxHeight);
     box->setAlignment(Qt::AlignCenter);
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Text, QColor(255, 0, 0));
-    box->setPalette(palette);
-    box->setToolTip(tip);
+    platform::setTextColour(box, QColor(255, 0, 0));
     return box;
 }
 
 QCheckBox* tickBox(QWidget* parent, const char* name, const QString& tip, int left, int top) {
-    auto* box = new QCheckBox(parent);
-    box->setObjectName(QString::fromUtf8(name));
-    box->setGeometry(platform::twipsRect(left, top, kCheckSize, kCheckSize));
-    box->setChecked(true);
-    box->setToolTip(tip);
-    return box;
+    return platform::checkBox(parent, name, QString(), tip, true, left, top, kCheckSize, kCheckSize);
 }
 
 // The headings "Mínimo" .. "Passo" over the columns and "Abcissa", "Ordenada" before the rows.

@@ -5,20 +5,14 @@
 
 #include "canvas/pictures.h"
 #include "platform/common_dialog.h"
+#include "platform/controls.h"
 #include "platform/image_combo.h"
 
 namespace plotaris::canvas {
 
-void showColourSample(QLabel* sample, const QColor& colour) {
-    QPalette palette = sample->palette();
-    palette.setColor(QPalette::Window, colour);
-    sample->setPalette(palette);
-    sample->setAutoFillBackground(true);
-}
-
 void chooseColour(platform::CommonDialog& holder, QLabel* sample, QWidget* owner) {
     holder.ShowColor(owner);
-    if (sample) showColourSample(sample, holder.Color);
+    if (sample) platform::showColourSample(sample, holder.Color);
 }
 
 void fillLineWidthList(platform::ImageCombo* combo) {

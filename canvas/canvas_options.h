@@ -15,9 +15,6 @@ class ImageCombo;
 
 namespace plotaris::canvas {
 
-// Paints a sample label in the colour.
-void showColourSample(QLabel* sample, const QColor& colour);
-
 // Opens the holder's colour dialog; the sample (when there is one) then shows the holder's colour,
 // the chosen one or, after a cancel, the one it kept.
 void chooseColour(platform::CommonDialog& holder, QLabel* sample, QWidget* owner);

@@ -1,4 +1,4 @@
-// The counted loop of every graduation run and graph drawing: a double counter that starts at
+// The counted loop of every graduation run and every drawing: a double counter that starts at
 // `start` and accumulates `step`, an end read once, the direction given by the sign of the step.
 // Two cases would never end and end here: a zero (or NaN) step runs no pass at all, and a loop
 // whose counter no longer changes when the step is added stops after that pass.
@@ -13,15 +13,19 @@ inline bool countedLoopGoesOn(double counter, double end, double step) {
     return step > 0 ? counter <= end : counter >= end;
 }
 
+// Returns the counter as the loop leaves it: the first value past the end (the start when no
+// pass ran), or the value that adding the step no longer changed.
 template <class Body>
-void countedLoop(double start, double end, double step, Body&& body) {
-    if (step == 0 || std::isnan(step)) return;
-    for (double counter = start; countedLoopGoesOn(counter, end, step);) {
+double countedLoop(double start, double end, double step, Body&& body) {
+    if (step == 0 || std::isnan(step)) return start;
+    double counter = start;
+    while (countedLoopGoesOn(counter, end, step)) {
         body(counter);
         const double next = counter + step;
-        if (next == counter) return;
+        if (next == counter) break;
         counter = next;
     }
+    return counter;
 }
 
 // How many passes such a loop makes (a good estimate; exact but for the last rounding).

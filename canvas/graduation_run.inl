@@ -1,4 +1,4 @@
-// The body of graduationRun (axes.h).
+// The body of graduationRun (graduation.h).
 #include <algorithm>
 
 #include "canvas/counted_loop.h"
@@ -8,10 +8,10 @@ namespace plotaris::canvas {
 inline constexpr double kMaxGraduationSteps = 100000;
 
 template <class Body>
-void graduationRun(double start, double end, double step, double visibleLow, double visibleHigh, Body&& body) {
+double graduationRun(double start, double end, double step, double visibleLow, double visibleHigh, Body&& body) {
     const double stop = step > 0 ? std::min(end, visibleHigh) : std::max(end, visibleLow);
-    if (countedLoopPasses(start, stop, step) > kMaxGraduationSteps) return;
-    countedLoop(start, stop, step, body);
+    if (countedLoopPasses(start, stop, step) > kMaxGraduationSteps) return start;
+    return countedLoop(start, stop, step, body);
 }
 
 }  // namespace plotaris::canvas

@@ -9,6 +9,9 @@ struct GraphFrame {
     double MargemX = 0, MargemY = 0;
     double UnidadePixelX = 0, UnidadePixelY = 0;
     bool EixosEmRadianos = false;
+    // The fixed frame's graduation counters, as its last runs left them; the curve windows read
+    // PontoX when they evaluate their ranges, and the parametric drawing writes both.
+    double PontoX = 0, PontoY = 0;
 };
 
 // The user scale of a canvas for the frame: the limits two margins inside each edge, y upwards.

@@ -70,19 +70,22 @@ PictureArea::PictureArea(QWidget* parent) : QWidget(parent) {
 }
 
 void PictureArea::placeTwips(double left, double top, double width, double height) {
+    // A size is a size in twips: a change smaller than a pixel is a change all the same.
+    const bool twipsChanged = width != widthTwips_ || height != heightTwips_;
+    widthTwips_ = width;
+    heightTwips_ = height;
     setGeometry(platform::twipsRect(left, top, width, height));
-    if (size() != image_.size()) {
-        resizeImage(size());
-        emit resized();
-    }
+    const bool pixelsChanged = size() != image_.size();
+    if (pixelsChanged) resizeImage(size());
+    if (twipsChanged || pixelsChanged) emit resized();
 }
 
 void PictureArea::setWidthTwips(double width) {
-    placeTwips(platform::pixelsToTwips(x()), platform::pixelsToTwips(y()), width, platform::pixelsToTwips(height()));
+    placeTwips(platform::pixelsToTwips(x()), platform::pixelsToTwips(y()), width, heightTwips_);
 }
 
 void PictureArea::setHeightTwips(double height) {
-    placeTwips(platform::pixelsToTwips(x()), platform::pixelsToTwips(y()), platform::pixelsToTwips(width()), height);
+    placeTwips(platform::pixelsToTwips(x()), platform::pixelsToTwips(y()), widthTwips_, height);
 }
 
 void PictureArea::resizeImage(QSize size) {

@@ -34,8 +34,8 @@ class PictureArea : public QWidget {
 public:
     explicit PictureArea(QWidget* parent = nullptr);
 
-    // Place and size in twips (15 to a pixel). A change of size resizes the image and raises
-    // `resized` before returning.
+    // Place and size in twips (15 to a pixel). A change of size, even one smaller than a pixel,
+    // raises `resized` before returning; the image follows the size in pixels.
     void placeTwips(double left, double top, double width, double height);
     void setWidthTwips(double width);
     void setHeightTwips(double height);
@@ -158,6 +158,7 @@ private:
     void refreshPixels();
     QImage image_;
     int width_ = 0, height_ = 0;  // of the image, read at every point
+    double widthTwips_ = 0, heightTwips_ = 0;  // as last placed
     mutable QRgb* pixels_ = nullptr;
     qsizetype stride_ = 0;  // in pixels
     // The pixel the last one-pixel point wrote, while nothing else has written since.

@@ -2,23 +2,20 @@
 // on the graph canvas, with the options of the graph and of the axes in three frames beside it.
 #pragma once
 
-#include "app/form_window.h"
 #include "canvas/axis_grid.h"
 #include "canvas/graph_frame.h"
 #include "platform/common_dialog.h"
+#include "windows/form_window.h"
 
-class QCheckBox;
 class QLabel;
 class QLineEdit;
-class QScrollBar;
 class QToolButton;
 
 namespace plotaris {
 
 namespace canvas {
-class PictureArea;
-class PlacedPicture;
-}  // namespace canvas
+class GraphCanvas;
+}
 namespace platform {
 class Frame;
 class ImageCombo;
@@ -31,33 +28,20 @@ public:
     void Form_Load() override;
     void Form_Activate() override;
 
-    void DesenharEixos_Click();
-    void ApagarGráfico_Click();
-    void EixosRad_Click();
     void DesenharGráfico_Click();
-    void CorDoGráfico_Click();
-    void CorDoFundo_Click();
-    void CorDosEixos_Click();
-    void EspessuraEixos_Click();
-    void EspessuraGráfico_Click();
-    void HScroll1_Change();
-    void VScroll1_Change();
-    void Picture1_Resize();
     void FrameEixos_MouseDown(int button);
     void FrameGráfico_MouseDown(int button);
-    void GuardarGráfico_Click();
-    void CopiarGráfico_Click();
 
     // The frame of the last axes drawing (ValorXmin .. EixosEmRadianos).
     canvas::GraphFrame frame;
     // Colour holders: graph, background, axes, lines; the first also holds the save settings.
     platform::CommonDialog CommonDialog1, CommonDialog2, CommonDialog3, CommonDialog4;
+    // The canvas (Picture1 with its live twin Picture2, the arrow heads, the size sliders) and the
+    // handlers of its options.
+    canvas::GraphCanvas* canvas = nullptr;
 
     // Controls, named as their objectName.
     QLabel* Label1 = nullptr;
-    canvas::PictureArea *Picture1 = nullptr, *Picture2 = nullptr;
-    canvas::PlacedPicture *Image1 = nullptr, *Image2 = nullptr;
-    QScrollBar *HScroll1 = nullptr, *VScroll1 = nullptr;
     platform::Frame* Troço = nullptr;
     QLabel* Label3 = nullptr;
     QLineEdit* Função = nullptr;

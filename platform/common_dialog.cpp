@@ -1,6 +1,7 @@
 #include "platform/common_dialog.h"
 
 #include "platform/dialogs.h"
+#include "platform/held_controls.h"
 
 namespace plotaris::platform {
 
@@ -14,6 +15,7 @@ QString fileExtension(const QString& path) {
 }
 
 void CommonDialog::ShowColor(QWidget* owner) {
+    letGoOfHeldControls();
     if (const auto chosen = dialogs().chooseColor(ColorRequest{owner, Color})) Color = *chosen;
 }
 
@@ -28,6 +30,7 @@ void CommonDialog::ShowSave(QWidget* owner) {
     request.confirmOverwrite = (Flags & kOverwritePrompt) != 0;
 
     Flags &= ~kExtensionDifferent;
+    letGoOfHeldControls();
     const auto answer = dialogs().saveFileName(request);
     if (!answer || answer->isEmpty()) {
         FileName.clear();

@@ -4,6 +4,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include "platform/held_controls.h"
+
 namespace plotaris::platform {
 
 namespace {
@@ -48,6 +50,7 @@ DialogService& dialogs() { return installed ? *installed : qtDialogs(); }
 void setDialogs(DialogService* service) { installed = service; }
 
 void messageBox(QWidget* owner, const QString& text, MessageIcon icon, const QString& title) {
+    letGoOfHeldControls();
     dialogs().message(MessageRequest{owner, title, text, icon});
 }
 

@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "app/window_registry.h"
+#include "windows/window_registry.h"
 #include "platform/fonts.h"
 #include "platform/twips.h"
 

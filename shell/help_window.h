@@ -8,7 +8,7 @@
 #include <functional>
 #include <vector>
 
-#include "app/form_window.h"
+#include "windows/form_window.h"
 #include "shell/help_page.h"
 
 class QLabel;

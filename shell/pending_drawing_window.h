@@ -2,7 +2,7 @@
 // menu, so that every menu entry leads somewhere.
 #pragma once
 
-#include "app/form_window.h"
+#include "windows/form_window.h"
 
 namespace plotaris {
 

@@ -2,7 +2,7 @@
 // the drawing and help windows or ends the program.
 #pragma once
 
-#include "app/form_window.h"
+#include "windows/form_window.h"
 
 class QLabel;
 

@@ -5,8 +5,8 @@
 #include <QMenuBar>
 #include <span>
 
-#include "app/form_window.h"
-#include "app/window_registry.h"
+#include "windows/form_window.h"
+#include "windows/window_registry.h"
 
 namespace plotaris {
 

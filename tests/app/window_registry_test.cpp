@@ -11,7 +11,7 @@
 
 #include "tests/support/event_loop.h"
 #include "app/window_factory.h"
-#include "app/window_registry.h"
+#include "windows/window_registry.h"
 #include "platform/dialogs.h"
 
 namespace plotaris {

@@ -28,12 +28,12 @@ TEST_F(Form1Test, DefaultFrameScaleAndArrowHeads) {
     EXPECT_EQ(at(0, -12.6), kWhite);
 
     // The ">" tip lies on the x axis one pixel beyond its end; the "^" tip on top of the y axis.
-    ASSERT_TRUE(form->Image1->isVisible());
-    ASSERT_TRUE(form->Image2->isVisible());
-    const QPoint xTip = form->Image1->pos() + QPoint(4, 4);
+    ASSERT_TRUE(form->canvas->arrowX->isVisible());
+    ASSERT_TRUE(form->canvas->arrowY->isVisible());
+    const QPoint xTip = form->canvas->arrowX->pos() + QPoint(4, 4);
     EXPECT_EQ(xTip.y(), axisRow());
     EXPECT_EQ(xTip.x(), pixel(12.48, 0).x() + 1);
-    const QPoint yTip = form->Image2->pos() + QPoint(4, 0);
+    const QPoint yTip = form->canvas->arrowY->pos() + QPoint(4, 0);
     EXPECT_EQ(yTip.x(), axisColumn());
     EXPECT_EQ(yTip.y(), pixel(0, 12.48).y());
     // They are not part of the kept image.
@@ -61,7 +61,7 @@ TEST_F(Form1Test, MarksAndNumbersStandAtTheirPlaces) {
 TEST_F(Form1Test, StepsThatDoNotDivideAreNegativeOrZero) {
     form->axisBoxes.PassoX->setText(QStringLiteral("5"));
     form->axisBoxes.PassoY->setText(QStringLiteral("-1"));
-    form->DesenharEixos_Click();
+    form->canvas->DesenharEixos_Click();
     for (int i : {5, 10, -5, -10}) EXPECT_EQ(at(pixel(i, 0) + QPoint(0, 2)), kBlack) << i;
     for (int i : {1, 4, 11, 12, -12}) EXPECT_EQ(at(pixel(i, 0) + QPoint(0, 2)), kWhite) << i;
     for (int j : {1, 5, -5, 12}) EXPECT_EQ(at(pixel(0, j) + QPoint(2, 0)), kWhite) << j;
@@ -69,7 +69,7 @@ TEST_F(Form1Test, StepsThatDoNotDivideAreNegativeOrZero) {
     // A zero step leaves the axis bare instead of never ending.
     form->axisBoxes.PassoX->setText(QStringLiteral("0"));
     form->axisBoxes.PassoY->setText(QStringLiteral("1-1"));
-    form->DesenharEixos_Click();
+    form->canvas->DesenharEixos_Click();
     EXPECT_TRUE(dialogs.messages.empty());
     for (int i : {-7, 3, 9}) {
         EXPECT_EQ(at(pixel(i, 0) + QPoint(0, 2)), kWhite) << i;
@@ -81,10 +81,10 @@ TEST_F(Form1Test, StepsThatDoNotDivideAreNegativeOrZero) {
     form->axisBoxes.PassoX->setText(QStringLiteral("1"));
     form->axisBoxes.MarcaX->setChecked(false);
     form->axisBoxes.GradNumX->setChecked(false);
-    form->DesenharEixos_Click();
+    form->canvas->DesenharEixos_Click();
     EXPECT_EQ(at(pixel(3, 0) + QPoint(0, 2)), kWhite);
     EXPECT_EQ(ink(QRect(pixel(3, 0).x() - 8, axisRow() + 8, 16, 10)), 0);
-    EXPECT_TRUE(form->Image1->isVisible());
+    EXPECT_TRUE(form->canvas->arrowX->isVisible());
 }
 
 TEST_F(Form1Test, InputChecksInOrderOfPrecedence) {
@@ -101,7 +101,7 @@ TEST_F(Form1Test, InputChecksInOrderOfPrecedence) {
     for (const Case& c : cases) {
         dialogs.messages.clear();
         setAxes(c.xmin, c.xmax, c.ymin, c.ymax);
-        form->DesenharEixos_Click();
+        form->canvas->DesenharEixos_Click();
         ASSERT_EQ(dialogs.messages.size(), 1u) << c.message;
         const auto& m = dialogs.messages.front();
         EXPECT_EQ(m.text, QString::fromUtf8(c.message));
@@ -114,7 +114,7 @@ TEST_F(Form1Test, InputChecksInOrderOfPrecedence) {
     // them); -2pi and 2pi read as -2 and 2.
     dialogs.messages.clear();
     setAxes("-2pi", "2pi", " ", "12");
-    form->DesenharEixos_Click();
+    form->canvas->DesenharEixos_Click();
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_NEAR(form->frame.ValorXmax, 6.283185307, 1e-9);
     EXPECT_EQ(form->frame.ValorYmin, form->frame.ValorXmax);
@@ -123,25 +123,25 @@ TEST_F(Form1Test, InputChecksInOrderOfPrecedence) {
 TEST_F(Form1Test, FailuresAfterTheChecksShowTheAxesMessage) {
     // Limits in order by their leading numbers but equal once evaluated: no scale can be set.
     setAxes("1+1", "2");
-    form->DesenharEixos_Click();
+    form->canvas->DesenharEixos_Click();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_TRUE(dialogs.messages[0].text.startsWith(kHeading));
     EXPECT_GT(dialogs.messages[0].text.size(), kHeading.size());
     EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("Plotaris"));
     EXPECT_EQ(dialogs.messages[0].icon, platform::MessageIcon::None);
-    EXPECT_TRUE(form->Image1->isVisible());
-    EXPECT_FALSE(form->Image2->isVisible());
+    EXPECT_TRUE(form->canvas->arrowX->isVisible());
+    EXPECT_FALSE(form->canvas->arrowY->isVisible());
     // Drawing on that frame reports its own failure and gives the canvas back.
     form->DesenharGráfico_Click();
     ASSERT_EQ(dialogs.messages.size(), 2u);
     EXPECT_TRUE(dialogs.messages[1].text.startsWith(QStringLiteral("Erro na expressão analítica ou nos limites do gráfico:\n\n")));
-    EXPECT_TRUE(form->Picture1->isVisible());
+    EXPECT_TRUE(form->canvas->picture->isVisible());
 
     // An evaluator error in a step box.
     dialogs.messages.clear();
     setAxes("-12", "12");
     form->axisBoxes.PassoY->setText(QStringLiteral("foo(2)"));
-    form->DesenharEixos_Click();
+    form->canvas->DesenharEixos_Click();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text, kHeading + QStringLiteral("Função não definida: foo()"));
 }
@@ -149,7 +149,7 @@ TEST_F(Form1Test, FailuresAfterTheChecksShowTheAxesMessage) {
 TEST_F(Form1Test, MirroredAndHugeLimitsEnd) {
     // In order by their leading numbers, reversed once evaluated: the frame is mirrored.
     setAxes("1-5", "2-10");
-    form->DesenharEixos_Click();
+    form->canvas->DesenharEixos_Click();
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(form->frame.ValorXmin, -4);
     EXPECT_EQ(form->frame.ValorXmax, -8);
@@ -159,14 +159,14 @@ TEST_F(Form1Test, MirroredAndHugeLimitsEnd) {
 
     // Ranges far too wide for marks a pixel apart draw the axes without them, and end.
     setAxes("-10^30", "10^30", "-10^30", "10^30");
-    form->DesenharEixos_Click();
+    form->canvas->DesenharEixos_Click();
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(at(pixel(0, 0) + QPoint(20, 0)), kBlack);
     draw("x");
     EXPECT_TRUE(dialogs.messages.empty());
     // Limits beyond single precision cannot make a scale: the axes report it.
     setAxes("-10^300", "10^300");
-    form->DesenharEixos_Click();
+    form->canvas->DesenharEixos_Click();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_TRUE(dialogs.messages[0].text.startsWith(kHeading));
 }

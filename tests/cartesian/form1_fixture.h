@@ -8,7 +8,8 @@
 #include <QToolButton>
 #include <cmath>
 
-#include "app/window_registry.h"
+#include "windows/window_registry.h"
+#include "canvas/graph_canvas.h"
 #include "canvas/picture_area.h"
 #include "cartesian/form1.h"
 #include "tests/support/scripted_dialogs.h"
@@ -27,8 +28,8 @@ protected:
     }
     void TearDown() override { WindowRegistry::instance().reset(); }
 
-    canvas::PictureArea& canvas() const { return *form->Picture1; }
-    const QImage& image() const { return form->Picture1->image(); }
+    canvas::PictureArea& canvas() const { return *form->canvas->picture; }
+    const QImage& image() const { return form->canvas->picture->image(); }
     // The pixel that holds the point (x, y) of the user scale.
     QPoint pixel(double x, double y) const {
         const QPointF p = canvas().toPixels(float(x), float(y));

@@ -35,14 +35,14 @@ TEST_F(Form1Test, DefaultGraphSitsAtItsPoints) {
     EXPECT_GT(checked, 40);
     // The function is x/3 (2 - sin x): about 5 at x = 5.4; nothing far from the curve there.
     EXPECT_EQ(count(QRect(pixel(5.4, 11).x(), 0, 1, pixel(5.4, 7).y()), kGraphBlue), 0);
-    EXPECT_TRUE(form->Picture1->isVisible());
-    EXPECT_FALSE(form->Picture2->isVisible());
+    EXPECT_TRUE(form->canvas->picture->isVisible());
+    EXPECT_FALSE(form->canvas->twin->isVisible());
     EXPECT_EQ(platform::mousePointer(form), platform::MousePointer::Default);
 }
 
 TEST_F(Form1Test, ValuesAtZeroOrAtOrBeyondTheLimitsAreNotDrawn) {
     // The letters of the first drawing of the axes are larger (the numbers set size 6 after them).
-    form->ApagarGráfico_Click();
+    form->canvas->ApagarGráfico_Click();
     const QImage axes = image();
     for (const char* nothing : {"x*0", "12", "-12", "1000", "sqr(-1)"}) {
         draw(nothing);
@@ -50,7 +50,7 @@ TEST_F(Form1Test, ValuesAtZeroOrAtOrBeyondTheLimitsAreNotDrawn) {
     }
     draw("11.9");
     EXPECT_EQ(at(3, 11.9), kGraphBlue);
-    form->ApagarGráfico_Click();
+    form->canvas->ApagarGráfico_Click();
     EXPECT_EQ(image(), axes);
     draw("x*2");  // within the limits for |x| < 6 only
     EXPECT_EQ(at(3, 6), kGraphBlue);
@@ -62,9 +62,9 @@ TEST_F(Form1Test, AnErrorMidDrawingKeepsThePointsDrawn) {
     // int(x) is 0 from x = 0 on: the division fails there.
     dialogs.onMessage = [&](const platform::MessageRequest&) {
         // While the message is up the live twin shows the points on white, without axes.
-        EXPECT_TRUE(form->Picture2->isVisible());
+        EXPECT_TRUE(form->canvas->twin->isVisible());
         EXPECT_EQ(platform::mousePointer(form), platform::MousePointer::Hourglass);
-        const QImage& live = form->Picture2->image();
+        const QImage& live = form->canvas->twin->image();
         EXPECT_EQ(live.pixel(pixel(-5, -0.2)), kGraphBlue);
         EXPECT_EQ(live.pixel(pixel(0, 5) + QPoint(2, 0)), kWhite);
     };
@@ -78,8 +78,8 @@ TEST_F(Form1Test, AnErrorMidDrawingKeepsThePointsDrawn) {
     EXPECT_EQ(at(-1.5, -0.5), kGraphBlue);
     EXPECT_EQ(at(5, 0.2), kWhite);
     EXPECT_EQ(at(1.5, 1), kWhite);
-    EXPECT_TRUE(form->Picture1->isVisible());
-    EXPECT_FALSE(form->Picture2->isVisible());
+    EXPECT_TRUE(form->canvas->picture->isVisible());
+    EXPECT_FALSE(form->canvas->twin->isVisible());
     EXPECT_EQ(platform::mousePointer(form), platform::MousePointer::Default);
 }
 
@@ -93,8 +93,8 @@ TEST_F(Form1Test, EmptyExpressionAsksForOneAndDrawsNothing) {
     EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("Desenhar plotaris"));
     EXPECT_EQ(dialogs.messages[0].icon, platform::MessageIcon::Information);
     EXPECT_EQ(image(), axes);
-    EXPECT_TRUE(form->Picture1->isVisible());
-    EXPECT_FALSE(form->Picture2->isVisible());
+    EXPECT_TRUE(form->canvas->picture->isVisible());
+    EXPECT_FALSE(form->canvas->twin->isVisible());
     EXPECT_TRUE(form->Função->hasFocus());
     // Blanks are not empty: they go to the evaluator, which draws nothing for them.
     dialogs.messages.clear();
@@ -105,7 +105,7 @@ TEST_F(Form1Test, EmptyExpressionAsksForOneAndDrawsNothing) {
 
 TEST_F(Form1Test, GraphColourAndWidthApplyToTheNextDrawing) {
     dialogs.colorAnswers = {QColor(255, 0, 0)};
-    form->CorDoGráfico_Click();
+    form->canvas->CorDoGráfico_Click();
     EXPECT_EQ(form->CommonDialog1.Color, QColor(255, 0, 0));
     EXPECT_EQ(form->Label45->palette().color(QPalette::Window), QColor(255, 0, 0));
     form->ImageCombo4->selectIndex(3);
@@ -113,10 +113,10 @@ TEST_F(Form1Test, GraphColourAndWidthApplyToTheNextDrawing) {
     const QPoint p = pixel(4, 2);
     for (int dy = -1; dy <= 1; ++dy)
         for (int dx = -1; dx <= 1; ++dx) EXPECT_EQ(at(p + QPoint(dx, dy)), 0xFFFF0000u);
-    EXPECT_EQ(form->Picture1->drawWidth(), 1);
+    EXPECT_EQ(form->canvas->picture->drawWidth(), 1);
     // A second drawing adds its points to the first.
     dialogs.colorAnswers = {QColor(0, 255, 0)};
-    form->CorDoGráfico_Click();
+    form->canvas->CorDoGráfico_Click();
     draw("-x/2");
     EXPECT_EQ(at(4, -2), 0xFF00FF00u);
     EXPECT_EQ(at(4, 2), 0xFFFF0000u);

@@ -35,19 +35,19 @@ TEST_F(Form1Test, OpensWithItsLayoutAndDefaults) {
     EXPECT_EQ(form->CommonDialog2.Color, QColor(255, 255, 255));
     EXPECT_EQ(form->CommonDialog3.Color, QColor(0, 0, 0));
     EXPECT_EQ(form->CommonDialog4.Color, QColor(0, 0, 255));
-    EXPECT_FALSE(form->Picture2->isVisible());
-    EXPECT_TRUE(form->Picture1->keptImage());
-    EXPECT_FALSE(form->Picture2->keptImage());
+    EXPECT_FALSE(form->canvas->twin->isVisible());
+    EXPECT_TRUE(form->canvas->picture->keptImage());
+    EXPECT_FALSE(form->canvas->twin->keptImage());
 }
 
 TEST_F(Form1Test, SliderChangesEraseTheGraphsAndRedrawTheAxes) {
     form->DesenharGráfico_Click();
     ASSERT_GT(count(image().rect(), kGraphBlue), 100);
-    form->HScroll1->setValue(3000);
-    EXPECT_EQ(form->Picture1->width(), 200);
-    EXPECT_EQ(form->Picture2->width(), 200);
-    EXPECT_EQ(form->VScroll1->x(), 208);
-    EXPECT_EQ(form->HScroll1->width(), 200);
+    form->canvas->HScroll1->setValue(3000);
+    EXPECT_EQ(form->canvas->picture->width(), 200);
+    EXPECT_EQ(form->canvas->twin->width(), 200);
+    EXPECT_EQ(form->canvas->VScroll1->x(), 208);
+    EXPECT_EQ(form->canvas->HScroll1->width(), 200);
     EXPECT_EQ(count(image().rect(), kGraphBlue), 0);
     EXPECT_DOUBLE_EQ(form->frame.UnidadePixelX, 25.92 / 200);
     // The axes stay in the kept image while the canvas is back in pixel measure.
@@ -55,10 +55,10 @@ TEST_F(Form1Test, SliderChangesEraseTheGraphsAndRedrawTheAxes) {
     EXPECT_EQ(image().pixel(100, 315), kBlack);
     EXPECT_EQ(count(QRect(95, 200, 10, 1), kBlack), 1);  // the y axis, in the middle
 
-    form->VScroll1->setValue(6000);
-    EXPECT_EQ(form->Picture1->height(), 400);
-    EXPECT_EQ(form->HScroll1->y(), 460);
-    EXPECT_EQ(form->VScroll1->height(), 400);
+    form->canvas->VScroll1->setValue(6000);
+    EXPECT_EQ(form->canvas->picture->height(), 400);
+    EXPECT_EQ(form->canvas->HScroll1->y(), 460);
+    EXPECT_EQ(form->canvas->VScroll1->height(), 400);
     EXPECT_EQ(count(QRect(95, 100, 10, 1), kBlack), 1);
     // The next graph sets the user scale itself.
     form->DesenharGráfico_Click();
@@ -68,16 +68,16 @@ TEST_F(Form1Test, SliderChangesEraseTheGraphsAndRedrawTheAxes) {
 TEST_F(Form1Test, BackgroundColourErasesTheGraphOthersDoNot) {
     form->DesenharGráfico_Click();
     dialogs.colorAnswers = {QColor(0, 0, 0)};
-    form->CorDosEixos_Click();  // the axes take it at their next drawing only
+    form->canvas->CorDosEixos_Click();  // the axes take it at their next drawing only
     EXPECT_GT(count(image().rect(), kGraphBlue), 100);
     dialogs.colorAnswers = {QColor(255, 255, 0)};
-    form->CorDoFundo_Click();
+    form->canvas->CorDoFundo_Click();
     EXPECT_EQ(count(image().rect(), kGraphBlue), 0);
     EXPECT_EQ(image().pixel(3, 3), 0xFFFFFF00u);
     EXPECT_EQ(form->Label46->palette().color(QPalette::Window), QColor(255, 255, 0));
     // A cancelled dialog keeps the colour and still redraws the axes, erasing the graph.
     form->DesenharGráfico_Click();
-    form->CorDoFundo_Click();
+    form->canvas->CorDoFundo_Click();
     EXPECT_EQ(count(image().rect(), kGraphBlue), 0);
     EXPECT_EQ(image().pixel(3, 3), 0xFFFFFF00u);
 }
@@ -87,7 +87,7 @@ TEST_F(Form1Test, SavedBitmapReadsBackAsTheKeptImage) {
     form->DesenharGráfico_Click();
     const QString refused = folder.filePath(QStringLiteral("grafico.jpg"));
     dialogs.saveAnswers = {refused, folder.filePath(QStringLiteral("grafico"))};
-    form->GuardarGráfico_Click();
+    form->canvas->GuardarGráfico_Click();
     ASSERT_EQ(dialogs.saveRequests.size(), 2u);  // the refused name opened the dialog again
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("Essa extensão não é permitida."));
@@ -104,7 +104,7 @@ TEST_F(Form1Test, SavedBitmapReadsBackAsTheKeptImage) {
     EXPECT_EQ(form->CommonDialog1.Color, QColor(0, 0, 255));
 
     // Cancelling writes nothing and says nothing.
-    form->GuardarGráfico_Click();
+    form->canvas->GuardarGráfico_Click();
     EXPECT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 1);
 }
@@ -113,7 +113,7 @@ TEST_F(Form1Test, AFileThatCannotBeWrittenIsReported) {
     QTemporaryDir folder;
     const QString target = folder.filePath(QStringLiteral("sem-pasta/grafico.bmp"));
     dialogs.saveAnswers = {target};
-    form->GuardarGráfico_Click();
+    form->canvas->GuardarGráfico_Click();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_TRUE(dialogs.messages[0].text.contains(target));
     EXPECT_FALSE(QFile::exists(target));
@@ -124,7 +124,7 @@ TEST_F(Form1Test, AFileThatCannotBeWrittenIsReported) {
 
 TEST_F(Form1Test, CopyPutsTheKeptImageOnTheClipboard) {
     form->DesenharGráfico_Click();
-    form->CopiarGráfico_Click();
+    form->canvas->CopiarGráfico_Click();
     EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), image());
 }
 

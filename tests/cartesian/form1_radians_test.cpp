@@ -13,8 +13,8 @@ class Form1Radians : public Form1Test {
 protected:
     void radians(const char* xmin, const char* xmax) {
         setAxes(xmin, xmax);
-        if (!form->frame.EixosEmRadianos) form->EixosRad_Click();
-        else form->DesenharEixos_Click();
+        if (!form->frame.EixosEmRadianos) form->canvas->EixosRad_Click();
+        else form->canvas->DesenharEixos_Click();
     }
     bool markAt(double t) const { return at(pixel(t, 0) + QPoint(0, 2)) == kBlack; }
     // Ink where a label whose text starts `offset` pixels left of t would stand.
@@ -30,11 +30,11 @@ constexpr double kHalf = canvas::kPi / 2;
 
 TEST_F(Form1Radians, ToggleCaptionsAndTooltips) {
     EXPECT_EQ(form->EixosRad->text(), QStringLiteral("Radianos "));
-    form->EixosRad_Click();
+    form->canvas->EixosRad_Click();
     EXPECT_TRUE(form->frame.EixosEmRadianos);
     EXPECT_EQ(form->EixosRad->text(), QStringLiteral("Unidades"));
     EXPECT_EQ(form->EixosRad->toolTip(), QStringLiteral("Graduar o eixo das abcissas em unidades."));
-    form->EixosRad_Click();
+    form->canvas->EixosRad_Click();
     EXPECT_FALSE(form->frame.EixosEmRadianos);
     EXPECT_EQ(form->EixosRad->text(), QStringLiteral("Radianos"));
     EXPECT_EQ(form->EixosRad->toolTip(), QStringLiteral("Graduar o eixo das abcissas em radianos."));
@@ -83,8 +83,8 @@ TEST_F(Form1Radians, ExpressionLimitsStopTheLabels) {
     EXPECT_EQ(labelInk(-2 * kHalf, 2), 0);
     EXPECT_EQ(labelInk(kHalf, 2), 0);
     EXPECT_EQ(ink(QRect(pixel(0, 5).x() - 18, pixel(0, 5).y() - 5, 16, 10)), 0);
-    EXPECT_TRUE(form->Image1->isVisible());
-    EXPECT_FALSE(form->Image2->isVisible());
+    EXPECT_TRUE(form->canvas->arrowX->isVisible());
+    EXPECT_FALSE(form->canvas->arrowY->isVisible());
 }
 
 TEST_F(Form1Radians, ZeroToOneShowsNoMarksAndNoVisibleLabels) {

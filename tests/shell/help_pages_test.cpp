@@ -6,7 +6,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "app/window_registry.h"
+#include "windows/window_registry.h"
 #include "evaluator/equation.h"
 #include "platform/fonts.h"
 #include "shell/help_formula.h"

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/window_registry.h"
+#include "windows/window_registry.h"
 #include "shell/help_window.h"
 
 namespace plotaris {

@@ -9,7 +9,7 @@
 #include <QPointer>
 
 #include "tests/support/event_loop.h"
-#include "app/window_registry.h"
+#include "windows/window_registry.h"
 
 namespace plotaris {
 namespace {

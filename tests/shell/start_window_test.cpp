@@ -5,7 +5,7 @@
 #include <QFontInfo>
 #include <QLabel>
 
-#include "app/window_registry.h"
+#include "windows/window_registry.h"
 #include "platform/twips.h"
 
 namespace plotaris {

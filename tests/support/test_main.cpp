@@ -6,7 +6,7 @@
 #include <cstdlib>
 
 #include "app/window_factory.h"
-#include "app/window_registry.h"
+#include "windows/window_registry.h"
 #include "platform/fonts.h"
 #include "tests/support/scripted_dialogs.h"
 

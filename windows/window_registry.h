@@ -6,8 +6,8 @@
 #include <functional>
 #include <vector>
 
-#include "app/form_id.h"
-#include "app/form_window.h"
+#include "windows/form_id.h"
+#include "windows/form_window.h"
 
 namespace plotaris {
 

@@ -4,7 +4,7 @@
 
 #include <QMainWindow>
 
-#include "app/form_id.h"
+#include "windows/form_id.h"
 
 namespace plotaris {
 

@@ -1,4 +1,4 @@
-#include "app/window_registry.h"
+#include "windows/window_registry.h"
 
 #include <QApplication>
 #include <algorithm>

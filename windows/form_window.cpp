@@ -1,10 +1,10 @@
-#include "app/form_window.h"
+#include "windows/form_window.h"
 
 #include <QCloseEvent>
 #include <QLayout>
 #include <QShortcut>
 
-#include "app/window_registry.h"
+#include "windows/window_registry.h"
 
 namespace plotaris {
 
