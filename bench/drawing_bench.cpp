@@ -12,6 +12,7 @@
 #include "canvas/counted_loop.h"
 #include "canvas/graph_canvas.h"
 #include "canvas/picture_area.h"
+#include "canvas/sampling.h"
 #include "cartesian/form1.h"
 #include "evaluator/equation.h"
 #include "platform/fonts.h"
@@ -32,6 +33,8 @@ void EvaluationAlone(benchmark::State& state) {
     for (auto _ : state) {
         plotaris::clsEquation equation;
         double sum = 0;
+        // From the state the drawing's loop starts in.
+        plotaris::canvas::clearVectorUpperHalves();
         plotaris::canvas::countedLoop(-12.0, 12.0, 24.0 / 50000, [&](double x) {
             equation.Equation(text);
             equation.Var(variable, x);

@@ -115,13 +115,34 @@ void PictureArea::setPixelScale() {
 
 void PictureArea::refreshPixels() {
     pixels_ = reinterpret_cast<QRgb*>(image_.bits());
-    lastIndex_ = -1;
+    forgetLastPixel();
     stride_ = image_.bytesPerLine() / qsizetype(sizeof(QRgb));
+}
+
+void PictureArea::forgetLastPixel() {
+    lastIndex_ = -1;
+    sameXLow_ = sameXHigh_ = sameYLow_ = sameYHigh_ = 0;
+}
+
+void PictureArea::rememberPixelBox(int column, int row) {
+    // The cell's edges in user units, narrowed by far more than the rounding to single precision
+    // and the arithmetic of point() can move a value, so that every point strictly inside the box
+    // lands on this cell. A box that narrows to nothing is empty.
+    const auto narrowedCell = [](double origin, double perUnit, int cell, double& low, double& high) {
+        double a = origin + cell / perUnit, b = origin + (cell + 1) / perUnit;
+        if (a > b) std::swap(a, b);
+        const double margin = (std::fabs(a) + std::fabs(b) + std::fabs(origin)) * 0x1p-22 + 0x1p-30 / std::fabs(perUnit);
+        low = a + margin;
+        high = b - margin;
+    };
+    narrowedCell(scaleLeft_, pixelsPerUnitX_, column, sameXLow_, sameXHigh_);
+    narrowedCell(scaleTop_, pixelsPerUnitY_, row, sameYLow_, sameYHigh_);
 }
 
 void PictureArea::updateFactors() {
     pixelsPerUnitX_ = image_.width() / (scaleRight_ - scaleLeft_);
     pixelsPerUnitY_ = image_.height() / (scaleBottom_ - scaleTop_);
+    forgetLastPixel();
 }
 
 void PictureArea::setUserScale(double x1, double y1, double x2, double y2) {
@@ -172,7 +193,29 @@ void PictureArea::setBackColor(const QColor& colour) {
     clear();
 }
 
-void PictureArea::setDrawWidth(int pixels) { drawWidth_ = std::max(1, pixels); }
+void PictureArea::setDrawWidth(int pixels) {
+    drawWidth_ = std::max(1, pixels);
+    forgetLastPixel();
+}
+
+void PictureArea::plot(double x, double y, QRgb colour) {
+    if (!(std::fabs(x) <= double(FLT_MAX) && std::fabs(y) <= double(FLT_MAX))) return;  // NaN fails too
+    const double px = (double(static_cast<float>(x)) - scaleLeft_) * pixelsPerUnitX_;
+    const double py = (double(static_cast<float>(y)) - scaleTop_) * pixelsPerUnitY_;
+    if (drawWidth_ != 1 || !(px >= 0 && px < width_ && py >= 0 && py < height_)) {
+        dot(px, py, colour);
+        return;
+    }
+    if (!pixels_) refreshPixels();
+    const int column = static_cast<int>(px), row = static_cast<int>(py);
+    const qsizetype index = row * stride_ + column;
+    if (index == lastIndex_ && colour == lastColour_) return;
+    pixels_[index] = 0xFF000000u | colour;
+    lastIndex_ = index;
+    lastColour_ = colour;
+    rememberPixelBox(column, row);
+    drawn();
+}
 
 void PictureArea::dot(double px, double py, QRgb colour) {
     const int w = width_, h = height_, dot = drawWidth_;
@@ -181,7 +224,7 @@ void PictureArea::dot(double px, double py, QRgb colour) {
     cx -= px < cx;
     cy -= py < cy;
     const QRgb pixel = 0xFF000000u | colour;
-    lastIndex_ = -1;
+    forgetLastPixel();
     // A round dot: a square of the width with its corners cut from 4 pixels on.
     const int from = -(dot - 1) / 2, to = dot / 2;
     for (int dy = from; dy <= to; ++dy) {

@@ -13,8 +13,6 @@
 #include <QImage>
 #include <QString>
 #include <QWidget>
-#include <cfloat>
-#include <cmath>
 #include <stdexcept>
 
 #include "platform/mouse_pointer.h"
@@ -82,23 +80,12 @@ public:
     void setFillColor(const QColor& colour) { fillColor_ = colour; }
 
     // A dot as wide as the line width, in the colour given. The hot path of every drawing: no
-    // painter, a one-pixel dot is written into the image itself.
+    // painter, a one-pixel dot is written into the image itself. Neighbouring samples mostly fall
+    // on the pixel just written, and inside that pixel's box a point costs four comparisons.
     void point(double x, double y, QRgb colour) {
-        if (!(std::fabs(x) <= double(FLT_MAX) && std::fabs(y) <= double(FLT_MAX))) return;  // NaN fails too
-        const double px = (double(static_cast<float>(x)) - scaleLeft_) * pixelsPerUnitX_;
-        const double py = (double(static_cast<float>(y)) - scaleTop_) * pixelsPerUnitY_;
-        if (drawWidth_ == 1 && px >= 0 && px < width_ && py >= 0 && py < height_) {
-            if (!pixels_) refreshPixels();
-            const qsizetype index = static_cast<qsizetype>(py) * stride_ + static_cast<int>(px);
-            // Neighbouring samples mostly fall on the pixel just written: nothing to do then.
-            if (index == lastIndex_ && colour == lastColour_) return;
-            pixels_[index] = 0xFF000000u | colour;
-            lastIndex_ = index;
-            lastColour_ = colour;
-            drawn();
-        } else {
-            dot(px, py, colour);
-        }
+        if (x > sameXLow_ && x < sameXHigh_ && y > sameYLow_ && y < sameYHigh_ && colour == lastColour_ && pixels_)
+            return;
+        plot(x, y, colour);
     }
     // A line in the drawing colour, width and style.
     void line(double x1, double y1, double x2, double y2);
@@ -147,6 +134,8 @@ private:
         }
     }
     void scheduleUpdate();
+    // A point outside the box of the last pixel written.
+    void plot(double x, double y, QRgb colour);
     // A dot wider than a pixel, or partly outside, at a place in pixels.
     void dot(double px, double py, QRgb colour);
     static constexpr int kOperationsBetweenClockChecks = 1024;
@@ -161,9 +150,13 @@ private:
     double widthTwips_ = 0, heightTwips_ = 0;  // as last placed
     mutable QRgb* pixels_ = nullptr;
     qsizetype stride_ = 0;  // in pixels
-    // The pixel the last one-pixel point wrote, while nothing else has written since.
+    // The pixel the last one-pixel point wrote, while nothing else has written since, and the box
+    // of user units whose points surely land on it (empty when there is none).
     qsizetype lastIndex_ = -1;
     QRgb lastColour_ = 0;
+    double sameXLow_ = 0, sameXHigh_ = 0, sameYLow_ = 0, sameYHigh_ = 0;
+    void rememberPixelBox(int column, int row);
+    void forgetLastPixel();
     bool keptImage_ = true;
     bool pixelScale_ = true;
     double scaleLeft_ = 0, scaleTop_ = 0, scaleRight_ = 0, scaleBottom_ = 0;

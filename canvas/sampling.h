@@ -9,6 +9,7 @@
 #include <cmath>
 #include <string>
 
+#include "canvas/angle_steps.h"
 #include "canvas/counted_loop.h"
 #include "canvas/picture_area.h"
 #include "evaluator/equation.h"
@@ -71,6 +72,16 @@ struct SecondInside {
     bool operator()(const Sample& s) const { return s.second > low && s.second < high; }
 };
 
+// Clears the upper halves of the vector registers. Some of Qt's image code (a fill, a painter's
+// line) leaves them in use on return; every plain SSE instruction after that waits on them, which
+// makes the evaluator and the plotting several times slower until the next clear. A drawing
+// starts with a clear, as its picture has just been filled or painted on.
+inline void clearVectorUpperHalves() {
+#if defined(__x86_64__) || defined(__i386__)
+    if (__builtin_cpu_supports("avx")) asm volatile("vzeroupper");
+#endif
+}
+
 namespace detail {
 
 inline double solveAt(plotaris::detail::EquationObject& equation, const Curve& curve, const std::string& text,
@@ -83,7 +94,7 @@ inline double solveAt(plotaris::detail::EquationObject& equation, const Curve& c
 
 // Computes the sample's values into `sample` as they come (a failing second text leaves the first
 // computed); false when the sample failed and is to be skipped.
-inline bool computeSample(plotaris::detail::EquationObject& equation, const Curve& curve, Sample& sample) {
+[[gnu::always_inline]] inline bool computeSample(plotaris::detail::EquationObject& equation, const Curve& curve, Sample& sample) {
     try {
         sample.first = solveAt(equation, curve, curve.text, sample.counter);
         if (curve.form == CurveForm::Parametric) sample.second = solveAt(equation, curve, curve.secondText, sample.counter);
@@ -94,17 +105,40 @@ inline bool computeSample(plotaris::detail::EquationObject& equation, const Curv
     }
 }
 
-inline void plotSample(const Curve& curve, const Sample& s, const PointTargets& targets) {
-    double x = s.counter, y = s.first;
-    if (curve.form == CurveForm::Polar) {
-        x = s.first * std::cos(s.counter);
-        y = s.first * std::sin(s.counter);
-    } else if (curve.form == CurveForm::Parametric) {
-        x = s.first;
-        y = s.second;
+// Turns each sample kept into a point on the targets, by the curve's form.
+template <CurveForm Form>
+class Plotter {
+public:
+    explicit Plotter(const PointTargets& targets) : targets_(targets) {}
+
+    [[gnu::always_inline]] void operator()(const Sample& s) {
+        double x = s.counter, y = s.first;
+        if constexpr (Form == CurveForm::Polar) {
+            double cosine, sine;
+            angles_.next(s.counter, cosine, sine);
+            x = s.first * cosine;
+            y = s.first * sine;
+        } else if constexpr (Form == CurveForm::Parametric) {
+            x = s.first;
+            y = s.second;
+        }
+        targets_.picture->point(x, y, targets_.colour);
+        if (targets_.twin) targets_.twin->point(x, y, targets_.colour);
     }
-    targets.picture->point(x, y, targets.colour);
-    if (targets.twin) targets.twin->point(x, y, targets.colour);
+
+private:
+    const PointTargets& targets_;
+    AngleSteps angles_;  // polar curves only
+};
+
+template <CurveForm Form, class Keep>
+void sampleAs(plotaris::detail::EquationObject& equation, const Curve& curve, double start, double end, double step,
+              Keep& keep, const PointTargets& targets, Sample& values) {
+    Plotter<Form> plot(targets);
+    countedLoop(start, end, step, [&](double counter) {
+        values.counter = counter;
+        if (computeSample(equation, curve, values) && keep(values)) plot(values);
+    });
 }
 
 }  // namespace detail
@@ -116,12 +150,20 @@ template <class Keep>
 void sampleCurve(plotaris::detail::EquationObject& equation, const Curve& curve, double start, double end, double step,
                  Keep&& keep, const PointTargets& targets, Sample* last = nullptr) {
     if (!curve.textEverySample) equation.Equation(curve.text);
+    clearVectorUpperHalves();
     Sample sample;
     Sample& values = last ? *last : sample;
-    countedLoop(start, end, step, [&](double counter) {
-        values.counter = counter;
-        if (detail::computeSample(equation, curve, values) && keep(values)) detail::plotSample(curve, values, targets);
-    });
+    switch (curve.form) {
+        case CurveForm::Function:
+            detail::sampleAs<CurveForm::Function>(equation, curve, start, end, step, keep, targets, values);
+            break;
+        case CurveForm::Polar:
+            detail::sampleAs<CurveForm::Polar>(equation, curve, start, end, step, keep, targets, values);
+            break;
+        case CurveForm::Parametric:
+            detail::sampleAs<CurveForm::Parametric>(equation, curve, start, end, step, keep, targets, values);
+            break;
+    }
 }
 
 }  // namespace plotaris::canvas

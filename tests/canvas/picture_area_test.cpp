@@ -81,6 +81,63 @@ TEST(PictureArea, APointOverWhatWasDrawnSinceIsWrittenAgain) {
     EXPECT_EQ(a.at(55, 45), kBlue);
 }
 
+// Points that follow each other closely, as a curve's do, land on the pixel that their
+// single-precision values give, also right at a pixel's edge and under a scale of any sign.
+TEST(PictureArea, CloseNeighboursLandOnThePixelOfTheirSinglePrecisionValues) {
+    struct Scale {
+        double x1, y1, x2, y2;
+    };
+    for (const Scale& scale : {Scale{-10, 10, 10, -10}, Scale{-10.8, 10.8, 10.8, -10.8}, Scale{3, -1, -2, 7},
+                               Scale{1e6, 1e6 + 1, 1e6 + 3, 1e6}, Scale{-1e-3, 1e-3, 1e-3, -1e-3}}) {
+        Area a;
+        a.area.setUserScale(scale.x1, scale.y1, scale.x2, scale.y2);
+        QImage expected = a.area.image().copy();
+        const QRgb colours[2] = {kBlue, 0xFFFF0000u};
+        const double width = a.area.scaleWidth(), height = a.area.scaleHeight();
+        const auto draw = [&](double x, double y, QRgb colour) {
+            a.area.point(x, y, colour);
+            const QPointF p = a.area.toPixels(float(x), float(y));
+            const QPoint pixel(int(std::floor(p.x())), int(std::floor(p.y())));
+            if (expected.valid(pixel)) expected.setPixel(pixel, colour);
+        };
+        // Pixel edges and their neighbours in doubles, along both axes.
+        for (int c = 0; c <= 100; ++c) {
+            const double edgeX = a.area.scaleLeft() + c * width / 100, edgeY = a.area.scaleTop() + c * height / 100;
+            for (double x : {std::nextafter(edgeX, -HUGE_VAL), edgeX, std::nextafter(edgeX, HUGE_VAL)})
+                for (double y : {std::nextafter(edgeY, -HUGE_VAL), edgeY, std::nextafter(edgeY, HUGE_VAL)})
+                    draw(x, y, colours[c % 2]);
+        }
+        // Spirals of small steps, from a thousandth of a pixel to half of one.
+        for (double fraction : {1e-3, 0.05, 0.5}) {
+            const double step = fraction * std::fabs(width) / 100;
+            for (int i = 0; i < 20000; ++i) {
+                const double r = 0.45 * std::fabs(width) * i / 20000, t = i * step / std::max(r, std::fabs(width) / 100);
+                const double cx = a.area.scaleLeft() + width / 2, cy = a.area.scaleTop() + height / 2;
+                draw(cx + r * std::cos(t), cy + r * std::sin(t) * height / width, colours[(i / 777) % 2]);
+            }
+        }
+        EXPECT_EQ(a.area.image(), expected) << scale.x1;
+    }
+
+    // A point in the last pixel's place after a change of width, colour, picture or scale.
+    Area a;
+    a.area.point(1.01, 1.01, kBlue);
+    a.area.setDrawWidth(3);
+    a.area.point(1.02, 1.02, kBlue);
+    EXPECT_EQ(a.count(kBlue), 9);
+    a.area.setDrawWidth(1);
+    a.area.point(1.01, 1.01, kBlue);
+    a.area.point(1.02, 1.02, 0xFF00FF00u);
+    EXPECT_EQ(a.at(55, 44), 0xFF00FF00u);
+    a.area.clear();
+    a.area.point(1.01, 1.01, kBlue);
+    EXPECT_EQ(a.count(kBlue), 1);
+    a.area.setUserScale(0, 2, 2, 0);
+    a.area.point(1.01, 1.01, kBlue);
+    EXPECT_EQ(a.count(kBlue), 2);
+    EXPECT_EQ(a.at(50, 49), kBlue);
+}
+
 TEST(PictureArea, CoordinatesThatDoNotFitAreSkipped) {
     Area a;
     a.area.setDrawWidth(2);
