@@ -97,6 +97,29 @@ void drawPiPicture(QPainter& p) {
     p.drawText(QRect(0, 0, 24, 24), Qt::AlignCenter, QStringLiteral("π"));
 }
 
+// A fan of colour strips: the colour of the curves.
+void drawStripsPicture(QPainter& p) {
+    static const QColor strips[4] = {QColor(255, 0, 0), QColor(255, 255, 0), QColor(0, 160, 0), QColor(0, 0, 255)};
+    p.setPen(QPen(Qt::black, 1));
+    for (int i = 0; i < 4; ++i) {
+        p.save();
+        p.translate(5, 21);
+        p.rotate(-15 - 20 * i);
+        p.setBrush(strips[i]);
+        p.drawRect(0, -2, 17, 5);
+        p.restore();
+    }
+}
+
+// A painted sheet: the colour of the background.
+void drawSheetPicture(QPainter& p) {
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(QColor(0, 0, 128));
+    p.drawRect(3, 4, 15, 15);
+    p.setBrush(QColor(255, 255, 0));
+    p.drawRect(13, 10, 8, 10);
+}
+
 }  // namespace
 
 QIcon buttonPicture(ButtonPicture which) {
@@ -110,6 +133,8 @@ QIcon buttonPicture(ButtonPicture which) {
         case ButtonPicture::Save: drawDiskPicture(painter); break;
         case ButtonPicture::Copy: drawPagesPicture(painter); break;
         case ButtonPicture::Radians: drawPiPicture(painter); break;
+        case ButtonPicture::GraphColour: drawStripsPicture(painter); break;
+        case ButtonPicture::BackColour: drawSheetPicture(painter); break;
     }
     painter.end();
     return QIcon(pixmap);
