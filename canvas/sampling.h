@@ -8,6 +8,9 @@
 #include <QColor>
 #include <cmath>
 #include <string>
+#if defined(__x86_64__) || defined(__i386__)
+#include <immintrin.h>
+#endif
 
 #include "canvas/angle_steps.h"
 #include "canvas/counted_loop.h"
@@ -76,11 +79,16 @@ struct SecondInside {
 // line) leaves them in use on return; every plain SSE instruction after that waits on them, which
 // makes the evaluator and the plotting several times slower until the next clear. A drawing
 // starts with a clear, as its picture has just been filled or painted on.
-inline void clearVectorUpperHalves() {
 #if defined(__x86_64__) || defined(__i386__)
-    if (__builtin_cpu_supports("avx")) asm volatile("vzeroupper");
-#endif
+namespace detail {
+[[gnu::target("avx")]] inline void zeroUpperHalves() { _mm256_zeroupper(); }
+}  // namespace detail
+inline void clearVectorUpperHalves() {
+    if (__builtin_cpu_supports("avx")) detail::zeroUpperHalves();
 }
+#else
+inline void clearVectorUpperHalves() {}
+#endif
 
 namespace detail {
 
