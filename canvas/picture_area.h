@@ -100,7 +100,7 @@ public:
             dot(px, py, colour);
         }
     }
-    // A line in the drawing colour, width and style.
+    // A line in the drawing colour, width and style; nothing when its ends fall on one pixel.
     void line(double x1, double y1, double x2, double y2);
     // A circle of radius r (in units of the x scale): outline in the drawing colour, inside per
     // fill style and colour.
