@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QToolButton>
@@ -105,6 +106,17 @@ QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption, c
     box->setGeometry(place);
     box->setChecked(ticked);
     return box;
+}
+
+QRadioButton* optionButton(QWidget* parent, const char* name, const QString& caption, const QString& tip, bool selected,
+                           int left, int top, int width, int height) {
+    auto* button = new QRadioButton(caption, parent);
+    button->setObjectName(QString::fromUtf8(name));
+    button->setFont(controlFont());
+    button->setToolTip(tip);
+    button->setGeometry(twipsRect(left, top, width, height));
+    button->setChecked(selected);
+    return button;
 }
 
 void setTextColour(QWidget* control, const QColor& colour) {

@@ -1,6 +1,6 @@
 // The controls the windows build again and again, each at its place in twips with its name,
 // caption, tooltip and font: option frames, buttons, colour samples, image combos, text boxes,
-// labels and check boxes.
+// labels, check boxes and option buttons.
 #pragma once
 
 #include <QColor>
@@ -10,6 +10,7 @@
 class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QRadioButton;
 class QToolButton;
 class QWidget;
 
@@ -47,6 +48,10 @@ QLabel* label(QWidget* parent, const char* name, const QString& caption, int lef
 // A check box; its indicator always shows whole, however small its place.
 QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption, const QString& tip, bool ticked,
                     int left, int top, int width, int height);
+
+// An option button; the option buttons with one parent form one group, a single one selected.
+QRadioButton* optionButton(QWidget* parent, const char* name, const QString& caption, const QString& tip, bool selected,
+                           int left, int top, int width, int height);
 
 // The text colour of a control (labels and text boxes).
 void setTextColour(QWidget* control, const QColor& colour);
