@@ -23,10 +23,10 @@ struct SampleRange {
     double start = 0, end = 0;
 };
 
-// The part of start .. end that can show on the picture in its current scale: a start left of
-// the canvas begins at its left edge and an end right of it stops at its right edge, each less
-// the reach of the widest dot beyond the edge; inside the canvas nothing changes. Throws
-// TooManySamples when what is left is too long to draw.
+// The part of start .. end that can show on the picture in its current scale, the reach of the
+// widest dot beyond each edge included: a start left of the canvas goes on from the first of its
+// steps that reaches it, an end right of it stops at its right edge; inside the canvas nothing
+// changes. Throws TooManySamples when what is left is too long to draw.
 SampleRange drawableRange(double start, double end, const canvas::PictureArea& picture);
 
 }  // namespace plotaris::comparison

@@ -42,6 +42,12 @@ TEST_F(SampleRangeTest, BeyondTheEdgesItStopsWhereNoDotCanReach) {
         EXPECT_DOUBLE_EQ(r.start, -edge()) << far;
         EXPECT_DOUBLE_EQ(r.end, edge()) << far;
     }
+    // From nearer, x goes on from the first of its own steps on the canvas.
+    const auto near = comparison::drawableRange(-20, 8, picture);
+    EXPECT_LE(near.start, -edge() + 0.001);
+    EXPECT_GE(near.start, -edge());
+    const double steps = (near.start + 20) / 0.001;
+    EXPECT_NEAR(steps, std::round(steps), 1e-6);
     // A mirrored scale has the same edges.
     picture.setUserScale(8.64, 8.64, -8.64, -8.64);
     const auto mirrored = comparison::drawableRange(-1e300, 1e300, picture);
