@@ -15,7 +15,7 @@
 #include "canvas/picture_area.h"
 #include "cartesian/form1.h"
 #include "comparison/form10.h"
-#include "comparison/sample_range.h"
+#include "canvas/sample_range.h"
 #include "evaluator/equation.h"
 #include "platform/fonts.h"
 
@@ -103,7 +103,7 @@ plotaris::Form10* openForm10() {
 void ComparisonDrawing(benchmark::State& state) {
     plotaris::Form10* form = openForm10();
     const bool widest = state.range(0) == 1;
-    const QString limit = widest ? QString::number(plotaris::comparison::kMaxSamples * plotaris::comparison::kStep / 2 - 1)
+    const QString limit = widest ? QString::number(plotaris::canvas::kMaxSamples * 0.001 / 2 - 1)
                                  : QStringLiteral("8");
     form->axisBoxes.Xmin->setText(QStringLiteral("-") + limit);
     form->axisBoxes.Xmax->setText(limit);

@@ -12,7 +12,7 @@
 #include "canvas/palette.h"
 #include "canvas/picture_area.h"
 #include "canvas/sampling.h"
-#include "comparison/sample_range.h"
+#include "canvas/sample_range.h"
 #include "evaluator/equation.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
@@ -23,6 +23,8 @@
 namespace plotaris {
 
 namespace {
+
+constexpr double kStep = 0.001;  // x goes up by a thousandth
 
 // The default colour of each graph, in the palette: graphs 1 .. 4.
 constexpr int kGraphPalette[Form10::kGraphs] = {9, 10, 11, 12};
@@ -128,12 +130,11 @@ void Form10::DesenharN_Click(int n) {
         picture.setDrawWidth(g.ImageCombo->selectedIndex());
         const double xmin = canvas::strictNumber(axisBoxes.Xmin->text());
         const double xmax = canvas::strictNumber(axisBoxes.Xmax->text());
-        // Points off the canvas could never show: x runs only where they can.
-        const comparison::SampleRange range = comparison::drawableRange(xmin, xmax, picture);
+        const canvas::SampleRange range = canvas::drawableRange(xmin, xmax, kStep, picture);
         refuseBlankExpression(g.Função->text());
         canvas::Curve curve;
         curve.text = g.Função->text().toStdString();
-        canvas::sampleCurve(equation, curve, range.start, range.end, comparison::kStep,
+        canvas::sampleCurve(equation, curve, range.start, range.end, kStep,
                             InsidePanelLimits{PlainNumberBox(axisBoxes.Ymin), PlainNumberBox(axisBoxes.Ymax)},
                             g.canvas->pointTargets(g.graphColour->Color.rgb(), false));
     } catch (const std::exception& failure) {

@@ -4,7 +4,7 @@
 #include <limits>
 
 #include "canvas/picture_area.h"
-#include "comparison/sample_range.h"
+#include "canvas/sample_range.h"
 
 namespace plotaris::testing {
 
@@ -27,44 +27,48 @@ protected:
 
 }  // namespace
 
-TEST_F(SampleRangeTest, InsideTheCanvasNothingChanges) {
-    const auto r = comparison::drawableRange(-8, 8, picture);
+TEST_F(SampleRangeTest, AReasonableRangeRunsAsTyped) {
+    const auto r = canvas::drawableRange(-8, 8, 0.001, picture);
     EXPECT_EQ(r.start, -8);
     EXPECT_EQ(r.end, 8);
-    const auto reversed = comparison::drawableRange(5, 2, picture);
+    const auto reversed = canvas::drawableRange(5, 2, 0.001, picture);
     EXPECT_EQ(reversed.start, 5);
     EXPECT_EQ(reversed.end, 2);
 }
 
 TEST_F(SampleRangeTest, BeyondTheEdgesItStopsWhereNoDotCanReach) {
     for (double far : {1e300, kInf}) {
-        const auto r = comparison::drawableRange(-far, far, picture);
+        const auto r = canvas::drawableRange(-far, far, 0.001, picture);
         EXPECT_DOUBLE_EQ(r.start, -edge()) << far;
         EXPECT_DOUBLE_EQ(r.end, edge()) << far;
     }
-    // From nearer, x goes on from the first of its own steps on the canvas.
-    const auto near = comparison::drawableRange(-20, 8, picture);
-    EXPECT_LE(near.start, -edge() + 0.001);
-    EXPECT_GE(near.start, -edge());
-    const double steps = (near.start + 20) / 0.001;
-    EXPECT_NEAR(steps, std::round(steps), 1e-6);
+    // A range of a reasonable number of samples runs whole, off the canvas too.
+    const auto near = canvas::drawableRange(-20, 8, 0.001, picture);
+    EXPECT_EQ(near.start, -20);
+    EXPECT_EQ(near.end, 8);
+    // From farther, x goes on from the first of its own steps on the canvas.
+    const auto far = canvas::drawableRange(-20000, 8, 0.001, picture);
+    EXPECT_LE(far.start, -edge() + 0.001);
+    EXPECT_GE(far.start, -edge());
+    const double steps = (far.start + 20000) / 0.001;
+    EXPECT_NEAR(steps, std::round(steps), 1e-3);
     // A mirrored scale has the same edges.
     picture.setUserScale(8.64, 8.64, -8.64, -8.64);
-    const auto mirrored = comparison::drawableRange(-1e300, 1e300, picture);
+    const auto mirrored = canvas::drawableRange(-1e300, 1e300, 0.001, picture);
     EXPECT_DOUBLE_EQ(mirrored.start, -edge());
     EXPECT_DOUBLE_EQ(mirrored.end, edge());
     // Wholly beyond one edge: an empty range.
-    const auto beyond = comparison::drawableRange(100, 1e300, picture);
+    const auto beyond = canvas::drawableRange(100, 1e300, 0.001, picture);
     EXPECT_GT(beyond.start, beyond.end);
 }
 
 TEST_F(SampleRangeTest, TooManySamplesAcrossTheCanvasAreRefused) {
     picture.setUserScale(-1e5, 1e5, 1e5, -1e5);
-    EXPECT_THROW(comparison::drawableRange(-1e5, 1e5, picture), comparison::TooManySamples);
+    EXPECT_THROW(canvas::drawableRange(-1e5, 1e5, 0.001, picture), canvas::TooManySamples);
     // Ten million samples still draw; a range entirely off the canvas needs none.
-    EXPECT_NO_THROW(comparison::drawableRange(0, 9999.998, picture));
-    EXPECT_THROW(comparison::drawableRange(0, 10000.5, picture), comparison::TooManySamples);
-    EXPECT_NO_THROW(comparison::drawableRange(2e5, 1e300, picture));
+    EXPECT_NO_THROW(canvas::drawableRange(0, 9999.998, 0.001, picture));
+    EXPECT_THROW(canvas::drawableRange(0, 10000.5, 0.001, picture), canvas::TooManySamples);
+    EXPECT_NO_THROW(canvas::drawableRange(2e5, 1e300, 0.001, picture));
 }
 
 }  // namespace plotaris::testing
