@@ -10,8 +10,8 @@
 #include "canvas/failure_message.h"
 #include "canvas/graph_canvas.h"
 #include "canvas/picture_area.h"
+#include "canvas/sample_range.h"
 #include "canvas/sampling.h"
-#include "canvas/visible_run.h"
 #include "cartesian/form2.h"
 #include "cartesian/form2_sections.h"
 #include "cartesian/value_at.h"
@@ -128,9 +128,9 @@ void Form2::DesenharTroço_Click(int i) {
 
         canvas::Curve curve;
         curve.text = t.Troço1->text().toStdString();
-        const canvas::SampleRun run =
-            canvas::visiblePart({limits.xmin, limits.xmax, 1.0 / HScroll2->value()}, picture);
-        canvas::sampleCurve(equation, curve, run.start, run.end, run.step,
+        const double step = 1.0 / HScroll2->value();
+        const canvas::SampleRange range = canvas::drawableRange(limits.xmin, limits.xmax, step, picture);
+        canvas::sampleCurve(equation, curve, range.start, range.end, step,
                             canvas::InsideWithoutZero{limits.ymin, limits.ymax},
                             canvas->pointTargets(CommonDialog1.Color.rgb(), member.liveTwin));
         picture.setDrawWidth(1);

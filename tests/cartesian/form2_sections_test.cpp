@@ -245,6 +245,17 @@ TEST_F(Form2Sections, AnyLimitOrExpressionEndsWithADrawingNothingOrAMessage) {
     form->DesenharTroço_Click(3);
     EXPECT_EQ(dialogs.messages.size(), 1u);
 
+    // Billions of samples across the canvas itself: refused with the reason.
+    dialogs.messages.clear();
+    setAxes("-10^6", "10^6", "-10^6", "10^6");
+    form->canvas->DesenharEixos_Click();
+    setSection(3, "x", "-10^6", "10^6");
+    form->DesenharTroço_Click(3);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.startsWith(kHeading + QStringLiteral("O intervalo das abcissas é demasiado largo")));
+    setAxes("-12", "12");
+    form->canvas->DesenharEixos_Click();
+
     // A 5000-character expression, and a limit as long.
     std::string longExpression = "x";
     while (longExpression.size() < 5000) longExpression += "+0";
