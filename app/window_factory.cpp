@@ -2,6 +2,8 @@
 
 #include "windows/window_registry.h"
 #include "cartesian/form1.h"
+#include "curves/form3.h"
+#include "curves/form4.h"
 #include "shell/help_window.h"
 #include "shell/pending_drawing_window.h"
 #include "shell/start_window.h"
@@ -15,8 +17,8 @@ void registerWindows() {
 
     // Drawing windows not made yet: the right size and caption, and their menus.
     registry.setFactory(FormId::Form2, [] { return new PendingDrawingWindow(FormId::Form2); });
-    registry.setFactory(FormId::Form3, [] { return new PendingDrawingWindow(FormId::Form3); });
-    registry.setFactory(FormId::Form4, [] { return new PendingDrawingWindow(FormId::Form4); });
+    registry.setFactory(FormId::Form3, [] { return new Form3; });
+    registry.setFactory(FormId::Form4, [] { return new Form4; });
     registry.setFactory(FormId::Form5, [] { return new PendingDrawingWindow(FormId::Form5); });
     registry.setFactory(FormId::Form10, [] { return new PendingDrawingWindow(FormId::Form10); });
 
