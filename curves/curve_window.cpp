@@ -86,8 +86,7 @@ platform::Frame* CurveWindow::buildEquationFrame(int index, const QString& capti
     const QByteArray name = QStringLiteral("Frame1(%1)").arg(index).toUtf8();
     platform::Frame* f = platform::optionFrame(client(), name.constData(), caption, left, top, width, height);
     f->setFont(platform::windowFont(QStringLiteral("MS Sans Serif"), 8.25, true));
-    // The caption alone is blue: the labels and boxes inside keep the plain colours.
-    f->setStyleSheet(QStringLiteral("QGroupBox::title { color: rgb(0, 0, 255); }"));
+    f->setCaptionColour(QColor(0, 0, 255));
     Frame1[size_t(index)] = f;
     return f;
 }
@@ -140,6 +139,11 @@ void CurveWindow::fillCurveList(const QStringList& names, const QString& text) {
     Combo1->addItems(names);
     Combo1->setCurrentIndex(-1);
     Combo1->setEditText(text);
+}
+
+void CurveWindow::fillBox(QLineEdit* box, const char* text) {
+    box->setText(QString::fromUtf8(text));
+    box->setCursorPosition(0);
 }
 
 bool CurveWindow::refuseBlank(const QString& equation, const QString& message) {

@@ -74,6 +74,9 @@ protected:
     // The names in list order, none chosen, `text` shown until the user chooses one.
     void fillCurveList(const QStringList& names, const QString& text);
 
+    // Puts a text of a curve list in a box, showing its beginning.
+    static void fillBox(QLineEdit* box, const char* text);
+
     // True, after the plain message, when the equation is empty or blanks only.
     bool refuseBlank(const QString& equation, const QString& message);
 

@@ -27,9 +27,9 @@ void Form3::Combo1_Click() {
     const int k = Combo1->currentIndex();
     if (k < 0 || k >= int(curves::kPolarCurves.size())) return;
     const curves::PolarCurve& curve = curves::kPolarCurves[size_t(k)];
-    EquaçãoPolares->setText(QString::fromUtf8(curve.equation));
-    InícioPolares->setText(QString::fromUtf8(curve.range.start));
-    FinalPolares->setText(QString::fromUtf8(curve.range.end));
+    fillBox(EquaçãoPolares, curve.equation);
+    fillBox(InícioPolares, curve.range.start);
+    fillBox(FinalPolares, curve.range.end);
 }
 
 void Form3::DesenharPolares_Click() {

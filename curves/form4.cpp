@@ -29,8 +29,8 @@ void Form4::Combo1_Click() {
     const int k = Combo1->currentIndex();
     if (k < 0 || k >= int(curves::kParametricCurves.size())) return;
     const curves::ParametricCurve& curve = curves::kParametricCurves[size_t(k)];
-    ParamétricaX->setText(QString::fromUtf8(curve.x));
-    ParamétricaY->setText(QString::fromUtf8(curve.y));
+    fillBox(ParamétricaX, curve.x);
+    fillBox(ParamétricaY, curve.y);
 }
 
 void Form4::DesenharParamétricas_Click() {
