@@ -117,6 +117,7 @@ TEST_F(Form3Test, EveryNamedCurveFillsItsEquationAndRange) {
         EXPECT_EQ(form->Combo1->itemText(i), text(e.name)) << i + 1;
         choose(form->Combo1, i);
         EXPECT_EQ(form->EquaçãoPolares->text(), text(e.equation)) << i + 1;
+        EXPECT_EQ(form->EquaçãoPolares->cursorPosition(), 0);  // showing its beginning
         EXPECT_EQ(form->InícioPolares->text(), text(e.start)) << i + 1;
         EXPECT_EQ(form->FinalPolares->text(), text(e.end)) << i + 1;
     }

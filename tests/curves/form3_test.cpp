@@ -24,6 +24,13 @@ TEST_F(Form3Test, OpensWithItsLayoutAndDefaults) {
     EXPECT_EQ(equations->objectName(), QStringLiteral("Frame1(2)"));
     EXPECT_EQ(equations->title(), QStringLiteral("Coordenadas polares"));
     EXPECT_EQ(equations->geometry(), QRect(660, 72, 349, 219));
+    // The caption is blue, the labels inside are not.
+    const QImage frame = equations->grab().toImage();
+    int blue = 0;
+    for (int y = 0; y < 14; ++y)
+        for (int x = 0; x < frame.width(); ++x) blue += frame.pixel(x, y) == kCurveBlue;
+    EXPECT_GT(blue, 20);
+    EXPECT_EQ(form->Label20->palette().color(QPalette::WindowText), form->client()->palette().color(QPalette::WindowText));
     EXPECT_EQ(form->Frame1[0]->geometry(), QRect(656, 628, 357, 77));
     EXPECT_EQ(form->EquaçãoPolares->geometry(), QRect(96, 44, 241, 21));
     EXPECT_EQ(form->EquaçãoPolares->text(), QStringLiteral("5sen(6t)"));
