@@ -45,8 +45,13 @@ protected:
     canvas::PictureArea& canvas() const { return *form->canvas->picture; }
     const QImage& image() const { return form->canvas->picture->image(); }
     // The pixel that holds the point (x, y) of the frame's scale (the axes leave the canvas in it).
+    // A point far beyond the canvas gives a place just as far outside it.
     QPoint pixel(double x, double y) const {
+        constexpr double kFar = 1e6;
+        const QPoint outside(-int(kFar), -int(kFar));
+        if (!(std::fabs(x) < kFar && std::fabs(y) < kFar)) return outside;
         const QPointF p = canvas().toPixels(float(x), float(y));
+        if (!(std::fabs(p.x()) < kFar && std::fabs(p.y()) < kFar)) return outside;
         return {int(std::floor(p.x())), int(std::floor(p.y()))};
     }
     QRgb at(double x, double y) const {
