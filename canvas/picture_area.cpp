@@ -74,10 +74,11 @@ void PictureArea::placeTwips(double left, double top, double width, double heigh
     const bool twipsChanged = width != widthTwips_ || height != heightTwips_;
     widthTwips_ = width;
     heightTwips_ = height;
-    setGeometry(platform::twipsRect(left, top, width, height));
+    const int raisedBefore = resizesRaised_;
+    setGeometry(platform::twipsRect(left, top, width, height));  // a shown area raises it from here
     const bool pixelsChanged = size() != image_.size();
     if (pixelsChanged) resizeImage(size());
-    if (twipsChanged || pixelsChanged) emit resized();
+    if ((twipsChanged || pixelsChanged) && resizesRaised_ == raisedBefore) raiseResized();
 }
 
 void PictureArea::setWidthTwips(double width) {
@@ -274,8 +275,13 @@ void PictureArea::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     if (event->size() != image_.size()) {
         resizeImage(event->size());
-        emit resized();
+        raiseResized();
     }
+}
+
+void PictureArea::raiseResized() {
+    ++resizesRaised_;
+    emit resized();
 }
 
 void PictureArea::showEvent(QShowEvent* event) {

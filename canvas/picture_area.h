@@ -135,6 +135,7 @@ protected:
 
 private:
     void resizeImage(QSize size);
+    void raiseResized();
     // Refreshes the pixels-per-unit factors after a change of scale or size.
     void updateFactors();
     // After each drawing operation: schedules the repaint, and for an area without a kept image
@@ -159,6 +160,7 @@ private:
     QImage image_;
     int width_ = 0, height_ = 0;  // of the image, read at every point
     double widthTwips_ = 0, heightTwips_ = 0;  // as last placed
+    int resizesRaised_ = 0;
     mutable QRgb* pixels_ = nullptr;
     qsizetype stride_ = 0;  // in pixels
     // The pixel the last one-pixel point wrote, while nothing else has written since.

@@ -1,5 +1,6 @@
 #include "platform/controls.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -118,6 +119,15 @@ void setTextColour(QWidget* control, const QColor& colour) {
     palette.setColor(QPalette::Text, colour);
     palette.setColor(QPalette::ButtonText, colour);
     control->setPalette(palette);
+}
+
+void setBackColour(QWidget* control, const QColor& colour) {
+    QPalette palette = control->palette();
+    palette.setColor(QPalette::Window, colour);
+    // A button paints its face in the button colour; a frame's buttons keep their own face.
+    if (qobject_cast<QAbstractButton*>(control)) palette.setColor(QPalette::Button, colour);
+    control->setPalette(palette);
+    control->setAutoFillBackground(true);
 }
 
 }  // namespace plotaris::platform

@@ -55,4 +55,8 @@ QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption, c
 // The text colour of a control (labels and text boxes).
 void setTextColour(QWidget* control, const QColor& colour);
 
+// The background colour of a control: a frame's surface (which the labels inside show through) or
+// a button's face.
+void setBackColour(QWidget* control, const QColor& colour);
+
 }  // namespace plotaris::platform
