@@ -95,7 +95,8 @@ QToolButton* CurveWindow::buildOptions(const char* drawName, int left, int top, 
                                        const std::array<int, 5>& lefts) {
     using canvas::ButtonPicture;
     using platform::toolButton;
-    platform::Frame* o = platform::optionFrame(client(), "Frame1(0)", QStringLiteral("Opções"), left, top, width, height);
+    platform::Frame* o =
+        platform::optionFrame(client(), "Frame1(0)", QStringLiteral("Opções"), left, top, width, height);
     Frame1[0] = o;
     const auto button = [&](const char* name, const char* caption, const char* tip, int place, ButtonPicture picture) {
         return toolButton(o, name, QString::fromUtf8(caption), QString::fromUtf8(tip), lefts[size_t(place)], buttonTop,
@@ -105,10 +106,10 @@ QToolButton* CurveWindow::buildOptions(const char* drawName, int left, int top, 
         button(drawName, "Desenhar", "Desenhar a função com a equação indicada acima.", 0, ButtonPicture::Draw);
     Apagar = button("Apagar", "Apagar", "Apagar a janela de desenho.", 1, ButtonPicture::Erase);
     CorGráfico = button("CorGráfico", "Cor gráfico", "Escolher a cor do desenho.", 2, ButtonPicture::GraphColour);
-    CorFundo = button("CorFundo", "Cor fundo", "Escolher a cor do fundo da janela de desenho.", 3,
-                      ButtonPicture::BackColour);
-    BotãoRadianos = button("BotãoRadianos", "Radianos", "Graduar o eixo das abcissas em radianos.", 4,
-                           ButtonPicture::Radians);
+    CorFundo =
+        button("CorFundo", "Cor fundo", "Escolher a cor do fundo da janela de desenho.", 3, ButtonPicture::BackColour);
+    BotãoRadianos =
+        button("BotãoRadianos", "Radianos", "Graduar o eixo das abcissas em radianos.", 4, ButtonPicture::Radians);
     connect(Apagar, &QToolButton::clicked, this, [this] { Apagar_Click(); });
     connect(CorGráfico, &QToolButton::clicked, this, [this] { CorGráfico_Click(); });
     connect(CorFundo, &QToolButton::clicked, this, [this] { CorFundo_Click(); });
@@ -174,13 +175,8 @@ double CurveWindow::rangeValue(clsEquation& equation, const QLineEdit* box) cons
 void CurveWindow::checkSampleCount(double start, double end, CurveSampling sampling) {
     // A counter that stops changing ends the loop by itself; this is for the ranges whose counter
     // does change, billions of times.
-    if (canvas::countedLoopPasses(start, end, sampling.step) > sampling.maxSamples) {
-        // Digits in groups of three, held together by no-break spaces.
-        QString most = QString::number(qlonglong(sampling.maxSamples));
-        for (qsizetype i = most.size() - 3; i > 0; i -= 3) most.insert(i, QChar(0x00A0));
-        throw std::runtime_error(
-            QStringLiteral("O intervalo de t é demasiado grande: o desenho teria mais de %1 de pontos.").arg(most).toStdString());
-    }
+    if (canvas::countedLoopPasses(start, end, sampling.step) > sampling.maxSamples)
+        throw std::runtime_error(sampling.tooMany);
 }
 
 }  // namespace plotaris

@@ -28,10 +28,12 @@ class Frame;
 }
 
 // How a window samples its curves: the step of t, and the most samples a drawing may take (a few
-// seconds' work); a wider range is refused rather than left to keep the window busy for hours.
+// seconds' work at most); a wider range is refused with `tooMany`, rather than left to keep the
+// window busy for hours.
 struct CurveSampling {
     double step;
     double maxSamples;
+    const char* tooMany;
 };
 
 class CurveWindow : public FormWindow {

@@ -3,14 +3,16 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include "canvas/sample_range.h"
 #include "curves/polar_curves.h"
 
 namespace plotaris {
 
 namespace {
 
-// 62 832 samples from -pi to pi; at most a range of 1000.
-constexpr CurveSampling kSampling{0.0001, 1e7};
+// 62 832 samples from -pi to pi; a range of 1000 at most.
+constexpr CurveSampling kSampling{0.0001, canvas::kMaxSamples,
+                                  "O intervalo de t é demasiado largo: o desenho teria mais de dez milhões de pontos."};
 
 }  // namespace
 

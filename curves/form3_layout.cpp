@@ -27,12 +27,12 @@ void Form3::buildControls() {
                              1440, 660, 3615, 315);
     EquaçãoPolares->setFont(platform::windowFont(QStringLiteral("MS Sans Serif"), 8.25, true));
     Label11 = label(f, "Label11", QStringLiteral("Desenhar entre"), 240, 1320, 1095, 195);
-    InícioPolares = textBox(f, "InícioPolares", QStringLiteral("-pi"), QStringLiteral("Indique o valor mínimo a ser atribuido à variável."), 1740,
-                            1260, 915, 315);
+    InícioPolares = textBox(f, "InícioPolares", QStringLiteral("-pi"),
+                            QStringLiteral("Indique o valor mínimo a ser atribuido à variável."), 1740, 1260, 915, 315);
     InícioPolares->setAlignment(Qt::AlignHCenter);
     Label12 = label(f, "Label12", QStringLiteral("e"), 3060, 1320, 90, 195);
-    FinalPolares = textBox(f, "FinalPolares", QStringLiteral("pi"), QStringLiteral("Indique o valor máximo a ser atribuido à variável."), 3660, 1260,
-                           915, 315);
+    FinalPolares = textBox(f, "FinalPolares", QStringLiteral("pi"),
+                           QStringLiteral("Indique o valor máximo a ser atribuido à variável."), 3660, 1260, 915, 315);
     FinalPolares->setAlignment(Qt::AlignHCenter);
     Label6 = label(f, "Label6", QStringLiteral("Pode alterar os valores."), 120, 1920, 2535, 240);
     Label6->setAlignment(Qt::AlignHCenter);

@@ -42,18 +42,20 @@ void Form4::buildControls() {
     blue.setColor(QPalette::Window, QColor(0, 0, 255));
     Line12->setPalette(blue);
     Label16 = equationName(f, "Label16", QStringLiteral("x ="), 1320, 660);
-    ParamétricaX = textBox(f, "ParamétricaX", QStringLiteral("2cos(t)"), QStringLiteral("Escreva aqui uma das equações."),
-                           1680, 600, 2535, 315);
+    ParamétricaX = textBox(f, "ParamétricaX", QStringLiteral("2cos(t)"),
+                           QStringLiteral("Escreva aqui uma das equações."), 1680, 600, 2535, 315);
     Label17 = equationName(f, "Label17", QStringLiteral("y ="), 1320, 1080);
-    ParamétricaY = textBox(f, "ParamétricaY", QStringLiteral(" 3sen(t)"), QStringLiteral("Escreva aqui uma das equações."),
-                           1680, 1020, 2535, 315);
+    ParamétricaY = textBox(f, "ParamétricaY", QStringLiteral(" 3sen(t)"),
+                           QStringLiteral("Escreva aqui uma das equações."), 1680, 1020, 2535, 315);
     Label10 = label(f, "Label10", QStringLiteral("Desenhar entre"), 240, 1800, 1095, 195);
-    InícioParamétricas = textBox(f, "InícioParamétricas", QStringLiteral("-pi"),
-                                 QStringLiteral("Indique o valor mínimo a ser atribuido à variável."), 1680, 1740, 915, 315);
+    InícioParamétricas =
+        textBox(f, "InícioParamétricas", QStringLiteral("-pi"),
+                QStringLiteral("Indique o valor mínimo a ser atribuido à variável."), 1680, 1740, 915, 315);
     InícioParamétricas->setAlignment(Qt::AlignHCenter);
     Label13 = label(f, "Label13", QStringLiteral("e"), 2940, 1800, 90, 195);
-    FinalParamétricas = textBox(f, "FinalParamétricas", QStringLiteral("pi"),
-                                QStringLiteral("Indique o valor máximo a ser atribuido à variável."), 3540, 1740, 915, 315);
+    FinalParamétricas =
+        textBox(f, "FinalParamétricas", QStringLiteral("pi"),
+                QStringLiteral("Indique o valor máximo a ser atribuido à variável."), 3540, 1740, 915, 315);
     FinalParamétricas->setAlignment(Qt::AlignHCenter);
     Label7 = label(f, "Label7", QStringLiteral("Pode alterar os valores."), 180, 2400, 2535, 240);
     Label7->setAlignment(Qt::AlignHCenter);

@@ -21,7 +21,9 @@ TYPED_TEST_SUITE(FixedFrame, CurveWindows);
 
 TYPED_TEST(FixedFrame, OpensWithTheCanvasAndTheOptionButtons) {
     auto* form = this->form;
-    const auto place = [&](const char* name) { return form->template findChild<QWidget*>(QString::fromUtf8(name))->geometry(); };
+    const auto place = [&](const char* name) {
+        return form->template findChild<QWidget*>(QString::fromUtf8(name))->geometry();
+    };
     EXPECT_EQ(form->client()->size(), QSize(1016, 714));
     EXPECT_EQ(place("Picture1"), QRect(8, 60, 631, 631));
     EXPECT_EQ(place("HScroll1"), QRect(8, 690, 631, 13));

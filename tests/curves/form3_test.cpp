@@ -30,7 +30,8 @@ TEST_F(Form3Test, OpensWithItsLayoutAndDefaults) {
     for (int y = 0; y < 14; ++y)
         for (int x = 0; x < frame.width(); ++x) blue += frame.pixel(x, y) == kCurveBlue;
     EXPECT_GT(blue, 20);
-    EXPECT_EQ(form->Label20->palette().color(QPalette::WindowText), form->client()->palette().color(QPalette::WindowText));
+    EXPECT_EQ(form->Label20->palette().color(QPalette::WindowText),
+              form->client()->palette().color(QPalette::WindowText));
     EXPECT_EQ(form->Frame1[0]->geometry(), QRect(656, 628, 357, 77));
     EXPECT_EQ(form->EquaçãoPolares->geometry(), QRect(96, 44, 241, 21));
     EXPECT_EQ(form->EquaçãoPolares->text(), QStringLiteral("5sen(6t)"));
@@ -173,8 +174,8 @@ TEST_F(Form3Test, ARangeOfTooManySamplesIsRefused) {
         form->DesenharPolares_Click();
         ASSERT_EQ(dialogs.messages.size(), 1u) << start;
         EXPECT_EQ(dialogs.messages[0].text,
-                  kHeading + QStringLiteral("O intervalo de t é demasiado grande: o desenho teria mais de "
-                                            "10\u00a0000\u00a0000 de pontos."));
+                  kHeading + QStringLiteral("O intervalo de t é demasiado largo: o desenho teria mais de dez milhões "
+                                            "de pontos."));
         EXPECT_EQ(count(kCurveBlue), 0);
         EXPECT_EQ(platform::mousePointer(form), platform::MousePointer::Default);
     }

@@ -168,8 +168,8 @@ TEST_F(Form4Test, ACounterThatStopsChangingEndsTheDrawing) {
     form->FinalParamétricas->setText(QStringLiteral("10^300"));
     form->DesenharParamétricas_Click();
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text, kHeading + QStringLiteral("O intervalo de t é demasiado grande: o desenho teria "
-                                                                  "mais de 1\u00a0000\u00a0000 de pontos."));
+    EXPECT_EQ(dialogs.messages[0].text, kHeading + QStringLiteral("O intervalo de t é demasiado largo: o desenho teria "
+                                                                  "mais de um milhão de pontos."));
 }
 
 }  // namespace plotaris::testing
