@@ -4,6 +4,8 @@
 #include "cartesian/form1.h"
 #include "cartesian/form2.h"
 #include "comparison/form10.h"
+#include "curves/form3.h"
+#include "curves/form4.h"
 #include "shell/help_window.h"
 #include "shell/pending_drawing_window.h"
 #include "shell/start_window.h"
@@ -15,11 +17,11 @@ void registerWindows() {
     registry.setFactory(FormId::Form7, [] { return new Form7; });
     registry.setFactory(FormId::Form1, [] { return new Form1; });
     registry.setFactory(FormId::Form2, [] { return new Form2; });
+    registry.setFactory(FormId::Form3, [] { return new Form3; });
+    registry.setFactory(FormId::Form4, [] { return new Form4; });
     registry.setFactory(FormId::Form10, [] { return new Form10; });
 
     // Drawing windows not made yet: the right size and caption, and their menus.
-    registry.setFactory(FormId::Form3, [] { return new PendingDrawingWindow(FormId::Form3); });
-    registry.setFactory(FormId::Form4, [] { return new PendingDrawingWindow(FormId::Form4); });
     registry.setFactory(FormId::Form5, [] { return new PendingDrawingWindow(FormId::Form5); });
 
     registry.setFactory(FormId::Form6, createInstructionsWindow);

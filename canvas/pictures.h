@@ -17,7 +17,7 @@ QImage arrowHeadRight();
 QImage arrowHeadUp();
 
 // The pictures above the captions of the canvas buttons.
-enum class ButtonPicture { Draw, Erase, Save, Copy, Radians };
+enum class ButtonPicture { Draw, Erase, Save, Copy, Radians, GraphColour, BackColour };
 QIcon buttonPicture(ButtonPicture which);
 
 }  // namespace plotaris::canvas

@@ -89,6 +89,11 @@ QLabel* label(QWidget* parent, const char* name, const QString& caption, int lef
     return l;
 }
 
+void fitLabelToText(QLabel* label) {
+    const int needed = label->sizeHint().width();
+    if (needed > label->width()) label->resize(needed, label->height());
+}
+
 QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption, const QString& tip, bool ticked,
                     int left, int top, int width, int height) {
     auto* box = new QCheckBox(caption, parent);

@@ -45,6 +45,10 @@ QLineEdit* textBox(QWidget* parent, const char* name, const QString& text, const
 // A label in the control font.
 QLabel* label(QWidget* parent, const char* name, const QString& caption, int left, int top, int width, int height);
 
+// Widens the label from its left edge when its text does not fit its place: the fonts that stand
+// in for the ones a layout was made with may be wider.
+void fitLabelToText(QLabel* label);
+
 // A check box; its indicator always shows whole, however small its place.
 QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption, const QString& tip, bool ticked,
                     int left, int top, int width, int height);
