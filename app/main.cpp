@@ -4,6 +4,7 @@
 #include "app/window_factory.h"
 #include "windows/window_registry.h"
 #include "platform/fonts.h"
+#include "platform/translations.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -11,6 +12,7 @@ int main(int argc, char** argv) {
     // The registry ends the program when its last window closes, whichever way it closes.
     QApplication::setQuitOnLastWindowClosed(false);
     plotaris::platform::installFontSubstitutes();
+    plotaris::platform::installTranslations();
     plotaris::registerWindows();
     plotaris::WindowRegistry::instance().show(plotaris::FormId::Form7);
     const int code = QApplication::exec();

@@ -2,9 +2,12 @@
 
 #include "windows/window_registry.h"
 #include "cartesian/form1.h"
+#include "cartesian/form2.h"
+#include "comparison/form10.h"
+#include "curves/form3.h"
+#include "curves/form4.h"
 #include "curves/form5.h"
 #include "shell/help_window.h"
-#include "shell/pending_drawing_window.h"
 #include "shell/start_window.h"
 
 namespace plotaris {
@@ -13,13 +16,11 @@ void registerWindows() {
     auto& registry = WindowRegistry::instance();
     registry.setFactory(FormId::Form7, [] { return new Form7; });
     registry.setFactory(FormId::Form1, [] { return new Form1; });
+    registry.setFactory(FormId::Form2, [] { return new Form2; });
+    registry.setFactory(FormId::Form3, [] { return new Form3; });
+    registry.setFactory(FormId::Form4, [] { return new Form4; });
     registry.setFactory(FormId::Form5, [] { return new Form5; });
-
-    // Drawing windows not made yet: the right size and caption, and their menus.
-    registry.setFactory(FormId::Form2, [] { return new PendingDrawingWindow(FormId::Form2); });
-    registry.setFactory(FormId::Form3, [] { return new PendingDrawingWindow(FormId::Form3); });
-    registry.setFactory(FormId::Form4, [] { return new PendingDrawingWindow(FormId::Form4); });
-    registry.setFactory(FormId::Form10, [] { return new PendingDrawingWindow(FormId::Form10); });
+    registry.setFactory(FormId::Form10, [] { return new Form10; });
 
     registry.setFactory(FormId::Form6, createInstructionsWindow);
     registry.setFactory(FormId::Form9, createSyntaxWindow);

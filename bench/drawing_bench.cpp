@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QLineEdit>
 #include <string>
 #include <utility>
 #include <vector>
@@ -14,6 +15,8 @@
 #include "canvas/picture_area.h"
 #include "canvas/sampling.h"
 #include "cartesian/form1.h"
+#include "comparison/form10.h"
+#include "canvas/sample_range.h"
 #include "evaluator/equation.h"
 #include "platform/fonts.h"
 
@@ -89,6 +92,33 @@ void WholeDrawing(benchmark::State& state) {
     }
 }
 BENCHMARK(WholeDrawing)->Unit(benchmark::kMillisecond);
+
+plotaris::Form10* openForm10() {
+    static plotaris::Form10* form = [] {
+        openForm1();  // registers the windows
+        return static_cast<plotaris::Form10*>(plotaris::WindowRegistry::instance().show(plotaris::FormId::Form10));
+    }();
+    return form;
+}
+
+// A comparison drawing: x^2 from -8 to 8 by 0.001 (16 001 samples), the y limits read as text at
+// every sample; with the argument 1, the widest range it accepts (ten million samples).
+void ComparisonDrawing(benchmark::State& state) {
+    plotaris::Form10* form = openForm10();
+    const bool widest = state.range(0) == 1;
+    const QString limit = widest ? QString::number(plotaris::canvas::kMaxSamples * 0.001 / 2 - 1)
+                                 : QStringLiteral("8");
+    form->axisBoxes.Xmin->setText(QStringLiteral("-") + limit);
+    form->axisBoxes.Xmax->setText(limit);
+    form->DesenharEixos_Click();
+    for (auto _ : state) {
+        form->DesenharN_Click(1);
+        state.PauseTiming();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(ComparisonDrawing)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

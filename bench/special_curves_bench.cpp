@@ -4,7 +4,7 @@
 // da rosácea n/5); the shortest text (Rosácea n/4); and the radius limit (Espiral sinusoidal n/5).
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <string>
 
 #include "app/window_factory.h"
@@ -13,7 +13,6 @@
 #include "curves/form5.h"
 #include "curves/special_families.h"
 #include "evaluator/equation.h"
-#include "platform/fonts.h"
 #include "windows/window_registry.h"
 
 namespace {
@@ -30,7 +29,7 @@ const plotaris::curves::FamíliaEspecial& family(const char* button) {
     return *plotaris::curves::famíliaEspecial(button);
 }
 
-void EvaluationAlone(benchmark::State& state, const char* button) {
+void FamilyEvaluationAlone(benchmark::State& state, const char* button) {
     const auto& família = family(button);
     const std::string variable = "t";
     double samples = 0;
@@ -71,24 +70,13 @@ void FamilyDrawing(benchmark::State& state, const char* button) {
     }
 }
 
-BENCHMARK_CAPTURE(EvaluationAlone, Folioiden5, "Folioiden5")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(FamilyEvaluationAlone, Folioiden5, "Folioiden5")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(FamilyDrawing, Folioiden5, "Folioiden5")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(EvaluationAlone, ConcoideRosacean5, "ConcoideRosacean5")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(FamilyEvaluationAlone, ConcoideRosacean5, "ConcoideRosacean5")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(FamilyDrawing, ConcoideRosacean5, "ConcoideRosacean5")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(EvaluationAlone, DesRosaciaN4, "DesRosáciaN4")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(FamilyEvaluationAlone, DesRosaciaN4, "DesRosáciaN4")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(FamilyDrawing, DesRosaciaN4, "DesRosáciaN4")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(EvaluationAlone, DesEspiralSin5, "DesEspiralSin5")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(FamilyEvaluationAlone, DesEspiralSin5, "DesEspiralSin5")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(FamilyDrawing, DesEspiralSin5, "DesEspiralSin5")->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    plotaris::platform::installFontSubstitutes();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    plotaris::WindowRegistry::instance().reset();
-    return 0;
-}

@@ -38,17 +38,19 @@ QPixmap headingsPicture(QSize size) {
     QPixmap picture(size);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
-    painter.setFont(platform::windowFont(QStringLiteral("MS Sans Serif"), 8));
+    painter.setFont(platform::windowFont(QStringLiteral("MS Sans Serif"), 7.5));
     painter.setPen(QColor(0, 0, 128));
-    const auto column = [&](int left, int width, const QString& text) {
+    const auto column = [&](int left, int width, const QString& text, Qt::Alignment align = Qt::AlignHCenter) {
         const QRect r = platform::twipsRect(left - 600, 240, width + 1200, 285);
-        painter.drawText(r, Qt::AlignCenter, text);
+        painter.drawText(align == Qt::AlignRight ? r.adjusted(0, 0, -platform::twipsToPixels(600), 0) : r,
+                         align | Qt::AlignVCenter, text);
     };
     column(kMinLeft, kLimitWidth, QStringLiteral("Mínimo"));
     column(kMaxLeft, kLimitWidth, QStringLiteral("Máximo"));
     column(kMarksLeft, kCheckSize, QStringLiteral("Marcas"));
     column(kNumbersLeft, kCheckSize, QStringLiteral("Graduação"));
-    column(kStepLeft, kStepWidth, QStringLiteral("Passo"));
+    // "Graduação" is wider than its column: "Passo" ends with its box instead, to keep clear of it.
+    column(kStepLeft, kStepWidth, QStringLiteral("Passo"), Qt::AlignRight);
     const auto row = [&](int top, const QString& text) {
         painter.drawText(platform::twipsRect(60, top, 1000, kBoxHeight), Qt::AlignVCenter | Qt::AlignLeft, text);
     };

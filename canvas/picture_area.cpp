@@ -74,10 +74,11 @@ void PictureArea::placeTwips(double left, double top, double width, double heigh
     const bool twipsChanged = width != widthTwips_ || height != heightTwips_;
     widthTwips_ = width;
     heightTwips_ = height;
-    setGeometry(platform::twipsRect(left, top, width, height));
+    const int raisedBefore = resizesRaised_;
+    setGeometry(platform::twipsRect(left, top, width, height));  // a shown area raises it from here
     const bool pixelsChanged = size() != image_.size();
     if (pixelsChanged) resizeImage(size());
-    if (twipsChanged || pixelsChanged) emit resized();
+    if ((twipsChanged || pixelsChanged) && resizesRaised_ == raisedBefore) raiseResized();
 }
 
 void PictureArea::setWidthTwips(double width) {
@@ -244,6 +245,9 @@ void PictureArea::dot(double px, double py, QRgb colour) {
 void PictureArea::line(double x1, double y1, double x2, double y2) {
     double px1, py1, px2, py2;
     if (!toPixelsChecked(x1, y1, px1, py1) || !toPixelsChecked(x2, y2, px2, py2)) return;
+    // A line whose ends fall on one pixel has no length and draws nothing, at every width (the
+    // painter would leave a dot at width 1 only).
+    if (std::floor(px1) == std::floor(px2) && std::floor(py1) == std::floor(py2)) return;
     const QRectF bounds(-kClipMargin, -kClipMargin, image_.width() + 2 * kClipMargin,
                         image_.height() + 2 * kClipMargin);
     if (!clipSegment(px1, py1, px2, py2, bounds)) return;
@@ -317,8 +321,13 @@ void PictureArea::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     if (event->size() != image_.size()) {
         resizeImage(event->size());
-        emit resized();
+        raiseResized();
     }
+}
+
+void PictureArea::raiseResized() {
+    ++resizesRaised_;
+    emit resized();
 }
 
 void PictureArea::showEvent(QShowEvent* event) {

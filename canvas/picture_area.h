@@ -87,7 +87,7 @@ public:
             return;
         plot(x, y, colour);
     }
-    // A line in the drawing colour, width and style.
+    // A line in the drawing colour, width and style; nothing when its ends fall on one pixel.
     void line(double x1, double y1, double x2, double y2);
     // A circle of radius r (in units of the x scale): outline in the drawing colour, inside per
     // fill style and colour.
@@ -122,6 +122,7 @@ protected:
 
 private:
     void resizeImage(QSize size);
+    void raiseResized();
     // Refreshes the pixels-per-unit factors after a change of scale or size.
     void updateFactors();
     // After each drawing operation: schedules the repaint, and for an area without a kept image
@@ -148,6 +149,7 @@ private:
     QImage image_;
     int width_ = 0, height_ = 0;  // of the image, read at every point
     double widthTwips_ = 0, heightTwips_ = 0;  // as last placed
+    int resizesRaised_ = 0;
     mutable QRgb* pixels_ = nullptr;
     qsizetype stride_ = 0;  // in pixels
     // The pixel the last one-pixel point wrote, while nothing else has written since, and the box

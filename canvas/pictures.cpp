@@ -97,27 +97,31 @@ void drawPiPicture(QPainter& p) {
     p.drawText(QRect(0, 0, 24, 24), Qt::AlignCenter, QStringLiteral("π"));
 }
 
-// A fan of colour strips: the colour of the curves.
-void drawStripsPicture(QPainter& p) {
-    static const QColor strips[4] = {QColor(255, 0, 0), QColor(255, 255, 0), QColor(0, 160, 0), QColor(0, 0, 255)};
+// Three colour drops beside a stroke of the first.
+void drawPaintPicture(QPainter& p) {
+    const QColor drops[3] = {QColor(255, 0, 0), QColor(0, 160, 0), QColor(0, 0, 255)};
     p.setPen(QPen(Qt::black, 1));
-    for (int i = 0; i < 4; ++i) {
-        p.save();
-        p.translate(5, 21);
-        p.rotate(-15 - 20 * i);
-        p.setBrush(strips[i]);
-        p.drawRect(0, -2, 17, 5);
-        p.restore();
+    for (int i = 0; i < 3; ++i) {
+        p.setBrush(drops[i]);
+        p.drawEllipse(QRectF(2 + 7 * i, 3, 6, 6));
     }
+    QPainterPath stroke;
+    stroke.moveTo(3, 20);
+    stroke.cubicTo(8, 11, 14, 24, 21, 14);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(drops[0], 2));
+    p.drawPath(stroke);
 }
 
-// A painted sheet: the colour of the background.
-void drawSheetPicture(QPainter& p) {
+// A framed sheet half filled with colour.
+void drawBackgroundPicture(QPainter& p) {
     p.setPen(QPen(Qt::black, 1));
-    p.setBrush(QColor(0, 0, 128));
-    p.drawRect(3, 4, 15, 15);
-    p.setBrush(QColor(255, 255, 0));
-    p.drawRect(13, 10, 8, 10);
+    p.setBrush(Qt::white);
+    p.drawRect(3, 3, 18, 18);
+    p.fillRect(QRectF(4, 12, 17, 9), QColor(255, 220, 0));
+    p.setPen(QPen(QColor(0, 0, 255), 1));
+    p.drawLine(12, 5, 12, 19);
+    p.drawLine(5, 12, 19, 12);
 }
 
 }  // namespace
@@ -133,8 +137,8 @@ QIcon buttonPicture(ButtonPicture which) {
         case ButtonPicture::Save: drawDiskPicture(painter); break;
         case ButtonPicture::Copy: drawPagesPicture(painter); break;
         case ButtonPicture::Radians: drawPiPicture(painter); break;
-        case ButtonPicture::GraphColour: drawStripsPicture(painter); break;
-        case ButtonPicture::BackColour: drawSheetPicture(painter); break;
+        case ButtonPicture::GraphColour: drawPaintPicture(painter); break;
+        case ButtonPicture::BackColour: drawBackgroundPicture(painter); break;
     }
     painter.end();
     return QIcon(pixmap);

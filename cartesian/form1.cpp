@@ -6,7 +6,7 @@
 #include "canvas/canvas_options.h"
 #include "canvas/failure_message.h"
 #include "canvas/graph_canvas.h"
-#include "canvas/palette.h"
+#include "canvas/reference_controls.h"
 #include "canvas/sampling.h"
 #include "evaluator/equation.h"
 #include "platform/dialogs.h"
@@ -31,10 +31,7 @@ void Form1::Form_Load() {
     canvas->Form_Load();
     canvas::fillLineWidthList(ImageCombo3);
     canvas::fillLineWidthList(ImageCombo4);
-    CommonDialog1.Color = canvas::paletteColour(9);
-    CommonDialog2.Color = canvas::paletteColour(15);
-    CommonDialog3.Color = canvas::paletteColour(0);
-    CommonDialog4.Color = canvas::paletteColour(9);
+    canvas::setDefaultColours(*this);
 }
 
 void Form1::Form_Activate() { canvas->DesenharEixos_Click(); }

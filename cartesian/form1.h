@@ -2,8 +2,8 @@
 // on the graph canvas, with the options of the graph and of the axes in three frames beside it.
 #pragma once
 
-#include "canvas/axis_grid.h"
 #include "canvas/graph_frame.h"
+#include "canvas/option_controls.h"
 #include "platform/common_dialog.h"
 #include "windows/form_window.h"
 
@@ -18,10 +18,10 @@ class GraphCanvas;
 }
 namespace platform {
 class Frame;
-class ImageCombo;
-}  // namespace platform
+}
 
-class Form1 final : public FormWindow {
+// The graph and axes options are the canvas's own set, held as members of the window.
+class Form1 final : public FormWindow, public canvas::GraphOptions, public canvas::AxesOptions {
 public:
     Form1();
 
@@ -46,16 +46,8 @@ public:
     QLabel* Label3 = nullptr;
     QLineEdit* Função = nullptr;
     platform::Frame* FrameGráfico = nullptr;
-    QToolButton *EspessuraGráfico = nullptr, *CorDoGráfico = nullptr, *CorDoFundo = nullptr;
-    platform::ImageCombo* ImageCombo4 = nullptr;
-    QLabel *Label45 = nullptr, *Label46 = nullptr;
-    QToolButton *DesenharGráfico = nullptr, *ApagarGráfico = nullptr, *GuardarGráfico = nullptr,
-                *CopiarGráfico = nullptr;
-    platform::Frame *FrameEixos = nullptr, *Frame14 = nullptr;
-    canvas::AxisBoxes axisBoxes;  // Xmin .. PassoY, MarcaX .. GradNumY, Image4
-    QToolButton *EspessuraEixos = nullptr, *CorDosEixos = nullptr, *DesenharEixos = nullptr, *EixosRad = nullptr;
-    platform::ImageCombo* ImageCombo3 = nullptr;
-    QLabel* Label44 = nullptr;
+    QToolButton* DesenharGráfico = nullptr;
+    platform::Frame* FrameEixos = nullptr;
 
 private:
     void buildControls();

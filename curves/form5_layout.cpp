@@ -28,7 +28,7 @@ platform::Frame* blueFrame(QWidget* parent, const char* name, const QString& cap
                              int height) {
     platform::Frame* frame = platform::optionFrame(parent, name, caption, left, top, width, height);
     frame->setFont(boldControlFont());
-    platform::setTextColour(frame, kBlue);
+    frame->setCaptionColour(kBlue);
     return frame;
 }
 

@@ -1,8 +1,10 @@
 #include "platform/controls.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QToolButton>
@@ -87,6 +89,11 @@ QLabel* label(QWidget* parent, const char* name, const QString& caption, int lef
     return l;
 }
 
+void fitLabelToText(QLabel* label) {
+    const int needed = label->sizeHint().width();
+    if (needed > label->width()) label->resize(needed, label->height());
+}
+
 QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption, const QString& tip, bool ticked,
                     int left, int top, int width, int height) {
     auto* box = new QCheckBox(caption, parent);
@@ -107,12 +114,32 @@ QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption, c
     return box;
 }
 
+QRadioButton* optionButton(QWidget* parent, const char* name, const QString& caption, const QString& tip, bool selected,
+                           int left, int top, int width, int height) {
+    auto* button = new QRadioButton(caption, parent);
+    button->setObjectName(QString::fromUtf8(name));
+    button->setFont(controlFont());
+    button->setToolTip(tip);
+    button->setGeometry(twipsRect(left, top, width, height));
+    button->setChecked(selected);
+    return button;
+}
+
 void setTextColour(QWidget* control, const QColor& colour) {
     QPalette palette = control->palette();
     palette.setColor(QPalette::WindowText, colour);
     palette.setColor(QPalette::Text, colour);
     palette.setColor(QPalette::ButtonText, colour);
     control->setPalette(palette);
+}
+
+void setBackColour(QWidget* control, const QColor& colour) {
+    QPalette palette = control->palette();
+    palette.setColor(QPalette::Window, colour);
+    // A button paints its face in the button colour; a frame's buttons keep their own face.
+    if (qobject_cast<QAbstractButton*>(control)) palette.setColor(QPalette::Button, colour);
+    control->setPalette(palette);
+    control->setAutoFillBackground(true);
 }
 
 }  // namespace plotaris::platform

@@ -1,6 +1,8 @@
 #include "platform/frame.h"
 
 #include <QMouseEvent>
+#include <QStyleOptionGroupBox>
+#include <QStylePainter>
 
 #include "platform/twips.h"
 
@@ -17,6 +19,25 @@ void Frame::placeTwips(int left, int top, int width, int height) {
 }
 
 void Frame::setTopTwips(int top) { placeTwips(left_, top, width_, height_); }
+
+void Frame::setCaptionColour(const QColor& colour) {
+    captionColour_ = colour;
+    update();
+}
+
+void Frame::paintEvent(QPaintEvent* event) {
+    if (!captionColour_.isValid()) {
+        QGroupBox::paintEvent(event);
+        return;
+    }
+    QStylePainter painter(this);
+    QStyleOptionGroupBox option;
+    initStyleOption(&option);
+    // Styles take the caption's colour from one or the other.
+    option.textColor = captionColour_;
+    option.palette.setColor(QPalette::WindowText, captionColour_);
+    painter.drawComplexControl(QStyle::CC_GroupBox, option);
+}
 
 void Frame::mousePressEvent(QMouseEvent* event) {
     int button = 0;

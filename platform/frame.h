@@ -2,6 +2,7 @@
 // its own surface with the button numbered as the windows expect (1 left, 2 right, 4 middle).
 #pragma once
 
+#include <QColor>
 #include <QGroupBox>
 
 namespace plotaris::platform {
@@ -16,14 +17,19 @@ public:
     int topTwips() const { return top_; }
     void setTopTwips(int top);
 
+    // The colour of the caption alone; the controls inside keep theirs.
+    void setCaptionColour(const QColor& colour);
+
 signals:
     void mouseDown(int button);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+    QColor captionColour_;
 };
 
 }  // namespace plotaris::platform

@@ -4,7 +4,7 @@
 #   install-deps.sh test   that, plus the tests, sanitizers, fuzzer and benchmarks
 set -euo pipefail
 what=${1:-run}
-pkgs=(cmake ninja-build g++ qt6-base-dev fonts-liberation fonts-comic-neue fonts-dejavu-core)
+pkgs=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n fonts-liberation fonts-comic-neue fonts-dejavu-core)
 if [ "$what" = test ]; then
   pkgs+=(libgtest-dev libbenchmark-dev libmuparser-dev clang libclang-rt-14-dev)
 fi

@@ -3,12 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QDialog>
 #include <QDir>
 #include <QPointer>
 #include <QTest>
-#include <QTimer>
 
+#include "tests/support/dialog_closer.h"
 #include "tests/support/event_loop.h"
 #include "app/window_factory.h"
 #include "windows/window_registry.h"
@@ -179,34 +178,7 @@ TEST_F(Registry, ReturningFromAnotherProgramIsNoActivation) {
     EXPECT_EQ(polar->activations, 1);
 }
 
-// Closes the next modal dialog that shows, from the event loop of that dialog. The watchdog: after
-// many turns of the loop without a dialog it fails and closes any dialog it finds, so that a test
-// never hangs.
-class DialogCloser {
-public:
-    DialogCloser() {
-        timer_.setInterval(0);
-        QObject::connect(&timer_, &QTimer::timeout, [this] { tick(); });
-        timer_.start();
-    }
-    ~DialogCloser() { EXPECT_TRUE(closed_) << "no dialog showed"; }
-
-private:
-    void tick() {
-        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-            closed_ = true;
-            timer_.stop();
-            dialog->reject();
-        } else if (++turns_ == 10000) {
-            timer_.stop();
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (auto* dialog = qobject_cast<QDialog*>(w); dialog && dialog->isVisible()) dialog->reject();
-        }
-    }
-    QTimer timer_;
-    int turns_ = 0;
-    bool closed_ = false;
-};
+using plotaris::testing::DialogCloser;
 
 TEST_F(Registry, ClosingADialogTheWindowOpenedIsNoActivation) {
     platform::DialogService* scripted = &platform::dialogs();

@@ -47,7 +47,7 @@ std::vector<double> run(double start, double end, double step) {
 }
 }  // namespace
 
-TEST(CountedLoop, RunsAsTheCountedLoopOfTheOriginalLanguage) {
+TEST(CountedLoop, AccumulatesTheStepUntilTheCounterPassesTheEnd) {
     EXPECT_EQ(run(0, 3, 1), (std::vector<double>{0, 1, 2, 3}));
     EXPECT_EQ(run(0, -3, -1), (std::vector<double>{0, -1, -2, -3}));
     EXPECT_TRUE(run(0, 3, -1).empty());  // the step's sign gives the direction
@@ -59,12 +59,19 @@ TEST(CountedLoop, RunsAsTheCountedLoopOfTheOriginalLanguage) {
     EXPECT_NE(tenths.back(), 1.0);
     EXPECT_EQ(countedLoopPasses(0, 12, 5), 3);
     EXPECT_EQ(countedLoopPasses(0, -1, 1), 0);
+    // The counter is left at the first value past the end, or at the start when no pass ran.
+    const auto none = [](double) {};
+    EXPECT_EQ(countedLoop(-10, 10, 1, none), 11);
+    EXPECT_EQ(countedLoop(0, 12, 5, none), 15);
+    EXPECT_EQ(countedLoop(0, -3, -1, none), -4);
+    EXPECT_EQ(countedLoop(5, 2, 1, none), 5);
 }
 
 TEST(CountedLoop, LoopsThatWouldNeverEndDoNotRun) {
     EXPECT_TRUE(run(0, 10, 0).empty());
     EXPECT_TRUE(run(0, 10, std::nan("")).empty());
     EXPECT_TRUE(run(0, std::nan(""), 1).empty());
-    // Once adding the step no longer changes the counter, the loop ends.
+    // Once adding the step no longer changes the counter, the loop ends, leaving it there.
     EXPECT_EQ(run(1e17, 1e18, 1).size(), 1u);
+    EXPECT_EQ(countedLoop(1e17, 1e18, 1, [](double) {}), 1e17);
 }

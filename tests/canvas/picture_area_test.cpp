@@ -171,6 +171,23 @@ TEST(PictureArea, DashesShowOnlyAtWidthOne) {
     for (int x = 6; x < 94; ++x) EXPECT_EQ(a.at(x, 50), 0xFF000000u) << x;
 }
 
+TEST(PictureArea, ALineWithoutLengthDrawsNothing) {
+    Area a;
+    for (int width : {1, 3}) {
+        a.area.setDrawWidth(width);
+        for (DrawStyle style : {DrawStyle::Solid, DrawStyle::Dot}) {
+            a.area.setDrawStyle(style);
+            a.area.line(0, 0, 0, 0);
+            a.area.line(1.02, 1.02, 1.08, 1.08);  // both ends on one pixel
+        }
+    }
+    EXPECT_EQ(a.count(0xFF000000u), 0);
+    a.area.setDrawWidth(1);
+    a.area.setDrawStyle(DrawStyle::Solid);
+    a.area.line(1, 1, 1.2, 1);  // the next pixel: two pixels long
+    EXPECT_EQ(a.count(0xFF000000u), 2);
+}
+
 TEST(PictureArea, CircleIsFilledPerFillStyle) {
     Area a;
     a.area.setForeColor(Qt::black);

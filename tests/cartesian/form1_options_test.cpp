@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -143,6 +144,36 @@ TEST_F(Form1Test, OptionFramesMoveOnlyAmongTheirThreePlaces) {
     form->FrameGráfico_MouseDown(1);
     EXPECT_EQ(form->FrameEixos->geometry(), before);
     EXPECT_EQ(form->FrameGráfico->topTwips(), 1440);
+}
+
+}  // namespace plotaris::testing
+
+namespace plotaris::testing {
+
+// A click in the trough while a limit box is empty: the axes' message opens from inside the
+// slider's own press. The slider must not go on stepping under the message.
+TEST_F(Form1Test, ASliderClickWithAnEmptyLimitGivesOneMessageAndOneStep) {
+    form->axisBoxes.Xmin->clear();
+    QScrollBar* slider = form->canvas->HScroll1;
+    QTest::mousePress(slider, Qt::LeftButton, {}, QPoint(slider->width() / 2, slider->height() / 2));
+    // Longer than a scroll bar waits before it repeats a held step.
+    QElapsedTimer held;
+    held.start();
+    while (held.elapsed() < 1200) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    QTest::mouseRelease(slider, Qt::LeftButton, {}, QPoint(slider->width() / 2, slider->height() / 2));
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(slider->value(), 9465 - 100);
+}
+
+TEST_F(Form1Test, EverySliderStepErasesTheGraphEvenWithinOnePixel) {
+    form->canvas->HScroll1->setValue(9355);
+    form->DesenharGráfico_Click();
+    ASSERT_GT(count(image().rect(), kGraphBlue), 100);
+    const int width = form->canvas->picture->width();
+    form->canvas->HScroll1->setValue(9365);  // 623.7 and 624.3 pixels: the same 624
+    EXPECT_EQ(form->canvas->picture->width(), width);
+    EXPECT_EQ(count(image().rect(), kGraphBlue), 0);
+    EXPECT_EQ(count(QRect(width / 2 - 3, 100, 7, 1), kBlack), 1);  // the y axis is back
 }
 
 }  // namespace plotaris::testing

@@ -5,18 +5,33 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
-#include <cmath>
 
 #include "canvas/picture_area.h"
 #include "curves/form5.h"
 #include "curves/special_families.h"
+#include "tests/support/canvas_pixels.h"
 #include "tests/support/scripted_dialogs.h"
 #include "windows/window_registry.h"
 
 namespace plotaris::testing {
 
-inline constexpr QRgb kBlack = 0xFF000000u;
 inline constexpr QRgb kYellow = 0xFFFFFF00u;
+
+// The pixels of one picture.
+class PicturePixels : public CanvasPixels {
+public:
+    explicit PicturePixels(canvas::PictureArea& picture) : picture_(picture) {}
+    using CanvasPixels::at;
+    using CanvasPixels::count;
+    using CanvasPixels::image;
+    using CanvasPixels::pixel;
+
+protected:
+    canvas::PictureArea& canvas() const override { return picture_; }
+
+private:
+    canvas::PictureArea& picture_;
+};
 
 class Form5Test : public ::testing::Test {
 protected:
@@ -28,23 +43,10 @@ protected:
 
     canvas::PictureArea& picture(int k) const { return *form->Picture2[k]; }
     const QImage& image(int k) const { return picture(k).image(); }
-    // The pixel of picture k that holds the point (x, y) of its user scale.
-    QPoint pixel(int k, double x, double y) const {
-        const QPointF p = picture(k).toPixels(float(x), float(y));
-        return {int(std::floor(p.x())), int(std::floor(p.y()))};
-    }
-    QRgb at(int k, double x, double y) const {
-        const QPoint p = pixel(k, x, y);
-        return image(k).valid(p) ? image(k).pixel(p) : 0;
-    }
+    // The colour of picture k at the point (x, y) of its user scale.
+    QRgb at(int k, double x, double y) const { return PicturePixels(picture(k)).at(x, y); }
     // How many pixels of picture k are of that colour.
-    int count(int k, QRgb colour) const {
-        int n = 0;
-        const QImage& im = image(k);
-        for (int y = 0; y < im.height(); ++y)
-            for (int x = 0; x < im.width(); ++x) n += im.pixel(x, y) == colour;
-        return n;
-    }
+    int count(int k, QRgb colour) const { return PicturePixels(picture(k)).count(image(k).rect(), colour); }
     int area(int k) const { return image(k).width() * image(k).height(); }
     QStringList captions() const {
         QStringList all;
