@@ -86,24 +86,6 @@ TEST_F(Form5Test, TheRadiusLimitDrawsOnlyBetweenMinusEightAndEight) {
     EXPECT_EQ(at(0, 0, 8), kYellow);
 }
 
-TEST_F(Form5Test, TheSpiralFamilyDrawsInEveryPictureWithinTheLimit) {
-    form->DesEspiralSin3_Click();
-    EXPECT_EQ(captions().at(1), QStringLiteral("n=2/3"));
-    for (int k = 0; k < 9; ++k) {
-        SCOPED_TRACE(k);
-        EXPECT_GT(count(k, kYellow), 0);
-        const QImage& im = image(k);
-        int beyond = 0;
-        for (int y = 0; y < im.height(); ++y)
-            for (int x = 0; x < im.width(); ++x) {
-                if (im.pixel(x, y) != kYellow) continue;
-                const QPointF user = picture(k).toUser(QPointF(x + 0.5, y + 0.5));
-                beyond += std::hypot(user.x(), user.y()) > 8.1;  // half a pixel's play
-            }
-        EXPECT_EQ(beyond, 0);
-    }
-}
-
 // A sample whose evaluation fails is left out: the radius of the sample before it is not drawn
 // again at the new t.
 TEST_F(Form5Test, FailingSamplesAreSkippedWithoutAMessage) {
