@@ -1,6 +1,7 @@
 // Plotaris starts on its start window and from then on only reacts to the user.
 #include <QApplication>
 
+#include "app/thumbnail_pictures.h"
 #include "app/window_factory.h"
 #include "windows/window_registry.h"
 #include "platform/fonts.h"
@@ -13,6 +14,7 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
     plotaris::platform::installFontSubstitutes();
     plotaris::platform::installTranslations();
+    plotaris::loadThumbnailPictures();
     plotaris::registerWindows();
     plotaris::WindowRegistry::instance().show(plotaris::FormId::Form7);
     const int code = QApplication::exec();

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPainter>
+#include <QPixmap>
 
 #include "platform/fonts.h"
 #include "platform/twips.h"
@@ -46,6 +47,13 @@ QLabel* place(QWidget* parent, const char* name, QRect where) {
     return label;
 }
 
+// A place holding the picture of a drawing window made for it (white when the program has none).
+QLabel* thumbnail(QWidget* parent, const char* name, QRect where) {
+    QLabel* label = place(parent, name, where);
+    label->setPixmap(QPixmap(QStringLiteral(":/thumbnails/%1.png").arg(QString::fromLatin1(name))));
+    return label;
+}
+
 QLabel* blueLabel(QWidget* parent, const char* name, const QString& text, QRect where) {
     QLabel* label = place(parent, name, where);
     label->setText(text);
@@ -66,12 +74,12 @@ Form7::Form7() : FormWindow(FormId::Form7, QStringLiteral("PLOTARIS"), {1016, 71
     palette.setColor(QPalette::Window, kWhite);
     area->setPalette(palette);
 
-    Image8 = place(area, "Image8", twipsRect(300, 420, 4500, 3375));
-    Image9 = place(area, "Image9", twipsRect(5340, 420, 4500, 3375));
-    Image1 = place(area, "Image1", twipsRect(10380, 420, 4500, 3375));
-    Image2 = place(area, "Image2", twipsRect(300, 4920, 4500, 3375));
-    Image5 = place(area, "Image5", twipsRect(5340, 4920, 4500, 3375));
-    Image3 = place(area, "Image3", twipsRect(10380, 4920, 4500, 3375));
+    Image8 = thumbnail(area, "Image8", twipsRect(300, 420, 4500, 3375));
+    Image9 = thumbnail(area, "Image9", twipsRect(5340, 420, 4500, 3375));
+    Image1 = thumbnail(area, "Image1", twipsRect(10380, 420, 4500, 3375));
+    Image2 = thumbnail(area, "Image2", twipsRect(300, 4920, 4500, 3375));
+    Image5 = thumbnail(area, "Image5", twipsRect(5340, 4920, 4500, 3375));
+    Image3 = thumbnail(area, "Image3", twipsRect(10380, 4920, 4500, 3375));
 
     Título = new StartTitle(area);
     Título->setObjectName(QStringLiteral("Título"));

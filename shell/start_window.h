@@ -14,8 +14,8 @@ public:
     Form7();
 
 private:
-    // Places for the thumbnails of the six drawing windows, by rows: Form1, Form2, Form3, then
-    // Form4, Form10, Form5. They stay white until the pictures are made.
+    // The pictures of the six drawing windows, by rows: Form1, Form2, Form3, then Form4, Form10,
+    // Form5.
     QLabel* Image8;
     QLabel* Image9;
     QLabel* Image1;

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <cstdlib>
 
+#include "app/thumbnail_pictures.h"
 #include "app/window_factory.h"
 #include "windows/window_registry.h"
 #include "platform/fonts.h"
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     plotaris::platform::installFontSubstitutes();
+    plotaris::loadThumbnailPictures();
     plotaris::registerWindows();
     // Ending the program must not leave the test: it only closes the windows.
     plotaris::WindowRegistry::instance().setEndAction([] {});
