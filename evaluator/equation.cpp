@@ -10,6 +10,7 @@
 #include "evaluator/text_case.h"
 #include "evaluator/tokenizer.h"
 #include "evaluator/variables.h"
+#include "evaluator/vector_state.h"
 #include "evaluator/work_list.h"
 
 namespace plotaris {
@@ -114,7 +115,11 @@ double EquationObject::Solution() {
     return state_->result;
 }
 
-void EquationObject::Solve() { state_->solve(); }
+void EquationObject::Solve() {
+    // Whatever ran before (the window's own event handling) must not slow the evaluation down.
+    clearUpperVectorState();
+    state_->solve();
+}
 
 double EquationObject::Var(const std::string& name) const {
     const int i = state_->vars.find(name);
