@@ -94,13 +94,18 @@ void EquationObject::VarClear() {
 }
 
 void EquationObject::Equation(const std::string& e) {
-    if (e != state_->rawText) {
-        state_->rawText = e;
-        state_->expressionText = toLowerCase(e);
-        state_->textChanged = true;
+    EquationState& s = *state_;
+    if (e != s.rawText) {
+        s.rawText = e;
+        s.expressionText = toLowerCase(e);
+        s.textChanged = true;
+        s.parsed = false;
+    } else if (s.textChanged || !s.last || s.last->error) {
+        s.parsed = false;
     }
-    state_->parsed = false;
-    state_->stale = true;
+    // Otherwise it is the text tokenized last, without error: tokenizing it again would give the
+    // same tokens, so they stand (the drawings give the text again at every sample).
+    s.stale = true;
 }
 
 std::string EquationObject::Equation() const { return state_->expressionText; }
