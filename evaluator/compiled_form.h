@@ -45,6 +45,7 @@ public:
     // addresses of its own constants).
     bool run(const Variables& vars, FailureStyle style, double& result);
 
+private:
     // What a step does. "Leaf" is the constant or variable the step names; "Saved" the value an
     // earlier step put aside. Steps marked "checked" can turn finite operands into an infinity or
     // a NaN, which makes the evaluation fail: the form then gives up.
@@ -67,7 +68,6 @@ public:
         End,                                         // the last step: acc is the value
     };
 
-private:
     static std::size_t idx(std::int32_t i) { return static_cast<std::size_t>(i); }
 
     enum class PlaceKind : unsigned char { Constant, Variable, Result };
