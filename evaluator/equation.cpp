@@ -66,13 +66,20 @@ public:
         form = last->form ? &*last->form : nullptr;
     }
 
+    // The sample of a drawing: the compact form gives the value. Everything else is kept out of
+    // this path, so that the call stays cheap.
     void solve() {
-        if (!parsed) parse();
-        if (!form || !form->run(vars, style, result)) {
-            if (last) evaluate(last->parsed, vars, style, cells, result);
-            else evaluate(ParsedExpression{{Token{}}, {}}, vars, style, cells, result);  // nothing given yet
-        }
+        if (!parsed || !form || !form->run(vars, style, result)) solveFully();
         stale = false;
+    }
+
+    __attribute__((noinline)) void solveFully() {
+        if (!parsed) {
+            parse();
+            if (form && form->run(vars, style, result)) return;
+        }
+        if (last) evaluate(last->parsed, vars, style, cells, result);
+        else evaluate(ParsedExpression{{Token{}}, {}}, vars, style, cells, result);  // nothing given yet
     }
 };
 
@@ -93,13 +100,21 @@ void EquationObject::VarClear() {
     state_->stale = true;
 }
 
+namespace {
+
+__attribute__((noinline)) void newText(EquationState& s, const std::string& e) {
+    s.rawText = e;
+    s.expressionText = toLowerCase(e);
+    s.textChanged = true;
+    s.parsed = false;
+}
+
+}  // namespace
+
 void EquationObject::Equation(const std::string& e) {
     EquationState& s = *state_;
     if (e != s.rawText) {
-        s.rawText = e;
-        s.expressionText = toLowerCase(e);
-        s.textChanged = true;
-        s.parsed = false;
+        newText(s, e);
     } else if (s.textChanged || !s.last || s.last->error) {
         s.parsed = false;
     }
