@@ -43,7 +43,12 @@ public:
     // One sample. False when the form cannot give this sample's value: the full evaluation must run.
     // The form is bound to one set of variables, and stays where it was built (its steps hold
     // addresses of its own constants).
-    bool run(const Variables& vars, FailureStyle style, double& result);
+    bool run(const Variables& vars, FailureStyle style, double& result) {
+        if (generation_ != vars.generation()) [[unlikely]]
+            link(vars);
+        if (!linkedAll_) return false;  // the full evaluation reports the undefined variable
+        return style == FailureStyle::MarkCell ? execute<true>(result) : execute<false>(result);
+    }
 
 private:
     // What a step does. "Leaf" is the constant or variable the step names; "Saved" the value an

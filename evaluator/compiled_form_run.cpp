@@ -43,13 +43,6 @@ inline bool function(Function f, double x, double y, double& out) {
 
 }  // namespace
 
-bool CompiledForm::run(const Variables& vars, FailureStyle style, double& result) {
-    if (generation_ != vars.generation()) [[unlikely]]
-        link(vars);
-    if (!linkedAll_) return false;  // the full evaluation reports the undefined variable
-    return style == FailureStyle::MarkCell ? execute<true>(result) : execute<false>(result);
-}
-
 // Each step jumps straight to the next step's code: one dispatch per kind of step, which the
 // processor predicts far better than one shared dispatch. (Labels as values: a GNU extension that
 // both g++ and clang have.)
@@ -222,5 +215,8 @@ end:
 #undef PLOTARIS_NEXT
 }
 #pragma GCC diagnostic pop
+
+template bool CompiledForm::execute<true>(double&);
+template bool CompiledForm::execute<false>(double&);
 
 }  // namespace plotaris::detail
