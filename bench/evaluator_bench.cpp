@@ -1,8 +1,11 @@
 // Time per sample of our evaluator (Var + Solve + Solution) beside muparser on the same texts,
-// with the function names translated. Prints a table: our time, muparser's, and the ratio.
+// with the function names translated, and beside the same formula compiled as C++ where there is
+// one. Each text runs twice: in a bare process, then in the state the program runs in, once a
+// QApplication exists. Prints a table per state with the ratios.
 #include <benchmark/benchmark.h>
 #include <muParser.h>
 
+#include <cmath>
 #include <cstdio>
 #include <map>
 #include <string>
@@ -10,30 +13,65 @@
 
 #include "evaluator/equation.h"
 
+#ifdef PLOTARIS_BENCH_WITH_QT
+#include <QApplication>
+#include <QHashFunctions>
+#include <QString>
+#endif
+
 namespace {
+
+constexpr double kE = 2.718281828;  // the evaluator's "e"
+constexpr double kPi = 3.14159265358979;
 
 struct Case {
     const char* label;
     std::string ours;
     std::string theirs;  // muparser's spelling
     const char* variable;
-    double from, to;     // the variable's range
+    double from, to;           // the variable's range
+    double (*native)(double);  // the formula as C++, or null
 };
 
+// The natives follow each text's order of operations; they are only timed, never compared.
 const std::vector<Case>& cases() {
     static const std::vector<Case> list = {
-        {"1/3x*(2-sen(x))", "1/3x*(2-sen(x))", "1/3*x*(2-sin(x))", "x", -12, 12},
-        {"x^2-4", "x^2-4", "x^2-4", "x", -12, 12},
-        {"-(x-6)^2+10", "-(x-6)^2+10", "-(x-6)^2+10", "x", -12, 12},
-        {"5sen(2t)", "5sen(2t)", "5*sin(2*t)", "t", 0, 6.28318},
-        {"2(1+e*cos(17t/2))", "2(1+e*cos(17t/2))", "2*(1+e*cos(17*t/2))", "t", 0, 12.566},
+        {"1/3x*(2-sen(x))", "1/3x*(2-sen(x))", "1/3*x*(2-sin(x))", "x", -12, 12,
+         [](double x) { return 1.0 / 3 * x * (2 - std::sin(x)); }},
+        {"x^2-4", "x^2-4", "x^2-4", "x", -12, 12, [](double x) { return x * x - 4; }},
+        {"-(x-6)^2+10", "-(x-6)^2+10", "-(x-6)^2+10", "x", -12, 12,
+         [](double x) { return -((x - 6) * (x - 6)) + 10; }},
+        {"5sen(2t)", "5sen(2t)", "5*sin(2*t)", "t", 0, 6.28318, [](double t) { return 5 * std::sin(2 * t); }},
+        {"2(1+e*cos(17t/2))", "2(1+e*cos(17t/2))", "2*(1+e*cos(17*t/2))", "t", 0, 12.566,
+         [](double t) { return 2 * (1 + kE * std::cos(17 * t / 2)); }},
         {"2 (e* cos(9t) + Sqr(1 - e^2 *(sen(9t)) ^2))", "2 (e* cos(9t) + Sqr(1 - e^2 *(sen(9t)) ^2))",
-         "2*(e*cos(9*t)+sqrt(1-e^2*(sin(9*t))^2))", "t", 0, 6.28318},
-        {"14(cos(1/2t))^1/2", "14(cos(1/2t))^1/2", "14*(cos(1/2*t))^1/2", "t", 0, 12.566},
-        {"sqr(x), half failing", "sqr(x)", "sqrt(x)", "x", -10, 10},
+         "2*(e*cos(9*t)+sqrt(1-e^2*(sin(9*t))^2))", "t", 0, 6.28318,
+         [](double t) {
+             const double s = std::sin(9 * t);
+             return 2 * (kE * std::cos(9 * t) + std::sqrt(1 - kE * kE * (s * s)));
+         }},
+        {"14(cos(1/2t))^1/2", "14(cos(1/2t))^1/2", "14*(cos(1/2*t))^1/2", "t", 0, 12.566,
+         [](double t) { return 14 * std::cos(1.0 / 2 * t) / 2; }},
+        {"sqr(x), half failing", "sqr(x)", "sqrt(x)", "x", -10, 10,
+         [](double x) { return x < 0 ? 1000.0 : std::sqrt(x); }},
+        {"3*sen(2x)*cos(x)+x^3/6", "3*sen(2x)*cos(x)+x^3/6", "3*sin(2*x)*cos(x)+x^3/6", "x", -12, 12,
+         [](double x) { return 3 * std::sin(2 * x) * std::cos(x) + std::pow(x, 3) / 6; }},
+        {"tgh (cos (7/log (3x))), half failing", "tgh (cos (7/log (3x)))", "tanh(cos(7/ln(3*x)))", "x", -10, 10,
+         [](double x) {
+             const double l = x > 0 ? std::log(3 * x) : 1000.0;
+             return std::tanh(std::cos(7 / l));
+         }},
+        {"exp(-x^2/2)/sqr(2pi)", "exp(-x^2/2)/sqr(2pi)", "exp(-x^2/2)/sqrt(2*_pi)", "x", -12, 12,
+         [](double x) { return std::exp(-(x * x) / 2) / std::sqrt(2 * kPi); }},
         {"long nested", "sen(cos(tg(x/3)+ln(abs(x)+1))*exp(-x^2/50)+arctg(sqr(abs(x)))-max(x,cosh(x/7)))/(2+sen(x)^2)",
          "sin(cos(tan(x/3)+ln(abs(x)+1))*exp(-x^2/50)+atan(sqrt(abs(x)))-max(x,cosh(x/7)))/(2+sin(x)^2)", "x", -10,
-         10},
+         10,
+         [](double x) {
+             const double s = std::sin(x);
+             return std::sin(std::cos(std::tan(x / 3) + std::log(std::fabs(x) + 1)) * std::exp(-(x * x) / 50) +
+                             std::atan(std::sqrt(std::fabs(x))) - std::max(x, std::cosh(x / 7))) /
+                    (2 + s * s);
+         }},
     };
     return list;
 }
@@ -47,13 +85,40 @@ std::vector<double> samples(const Case& c) {
     return v;
 }
 
-void ours(benchmark::State& state, const Case& c) {
+// The process states a text is timed in.
+enum class Process { Bare, WithApplication };
+
+const char* prefix(Process p) { return p == Process::Bare ? "bare/" : "app/"; }
+
+#ifdef PLOTARIS_BENCH_WITH_QT
+// The program's state: a QApplication exists, and its event handling has just run, as before any
+// click. That handling hashes strings, and Qt's hash of a string longer than 16 characters leaves
+// the upper halves of the vector registers in use; code built for plain x86-64 then runs slower
+// until something clears them.
+void enter(Process p) {
+    if (p == Process::Bare) return;
+    static int argc = 1;
+    static char name[] = "evaluator_bench";
+    static char* argv[] = {name, nullptr};
+    static QApplication* app = [] {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        return new QApplication(argc, argv);
+    }();
+    benchmark::DoNotOptimize(app);
+    benchmark::DoNotOptimize(qHash(QStringView(u"a key longer than sixteen characters")));
+}
+#else
+void enter(Process) {}
+#endif
+
+void ours(benchmark::State& state, const Case& c, Process p) {
     const auto xs = samples(c);
     const std::string name = c.variable;
     plotaris::clsEquation eq;
     eq.Equation(c.ours);
     double sum = 0;
     std::size_t i = 0;
+    enter(p);
     for (auto _ : state) {
         eq.Var(name, xs[i]);
         eq.Solve();
@@ -63,24 +128,38 @@ void ours(benchmark::State& state, const Case& c) {
     benchmark::DoNotOptimize(sum);
 }
 
-void theirs(benchmark::State& state, const Case& c) {
+void theirs(benchmark::State& state, const Case& c, Process p) {
     const auto xs = samples(c);
     double var = 0;
-    mu::Parser p;
-    p.DefineVar(c.variable, &var);
-    p.DefineConst("e", 2.718281828);
-    p.SetExpr(c.theirs);
+    mu::Parser parser;
+    parser.DefineVar(c.variable, &var);
+    parser.DefineConst("e", kE);
+    parser.SetExpr(c.theirs);
     double sum = 0;
     std::size_t i = 0;
+    enter(p);
     for (auto _ : state) {
         var = xs[i];
-        sum += p.Eval();
+        sum += parser.Eval();
         if (++i == xs.size()) i = 0;
     }
     benchmark::DoNotOptimize(sum);
 }
 
-// Keeps each run's time per sample for the table at the end.
+void native(benchmark::State& state, const Case& c, Process p) {
+    const auto xs = samples(c);
+    double (*volatile f)(double) = c.native;  // called as compiled code, not folded into the loop
+    double sum = 0;
+    std::size_t i = 0;
+    enter(p);
+    for (auto _ : state) {
+        sum += f(xs[i]);
+        if (++i == xs.size()) i = 0;
+    }
+    benchmark::DoNotOptimize(sum);
+}
+
+// Keeps each run's time per sample for the tables at the end.
 class TableReporter : public benchmark::ConsoleReporter {
 public:
     std::map<std::string, double> nanoseconds;
@@ -94,24 +173,50 @@ public:
         }
         ConsoleReporter::ReportRuns(runs);
     }
+    double find(Process p, const char* who, const Case& c) const {
+        const auto it = nanoseconds.find(std::string(prefix(p)) + who + c.label);
+        return it == nanoseconds.end() ? 0.0 : it->second;
+    }
 };
+
+void printTable(const TableReporter& r, Process p) {
+    std::printf("\n%s\n", p == Process::Bare ? "Bare process" : "With a QApplication");
+    std::printf("%-40s %8s %8s %8s %8s %8s\n", "text (ns per sample)", "ours", "muparser", "native", "/mup", "/native");
+    for (const Case& c : cases()) {
+        const double o = r.find(p, "ours/", c), m = r.find(p, "muparser/", c), n = r.find(p, "native/", c);
+        if (o == 0 || m == 0) continue;
+        std::printf("%-40.40s %8.1f %8.1f ", c.label, o, m);
+        if (n > 0) std::printf("%8.1f %8.2f %8.2f\n", n, o / m, o / n);
+        else std::printf("%8s %8.2f %8s\n", "-", o / m, "-");
+    }
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    for (const Case& c : cases()) {
-        benchmark::RegisterBenchmark((std::string("ours/") + c.label).c_str(), ours, c);
-        benchmark::RegisterBenchmark((std::string("muparser/") + c.label).c_str(), theirs, c);
+    std::vector<Process> states = {Process::Bare};
+#ifdef PLOTARIS_BENCH_WITH_QT
+    states.push_back(Process::WithApplication);
+#endif
+    for (Process p : states) {
+        for (const Case& c : cases()) {
+            const std::string tail = c.label;
+            benchmark::RegisterBenchmark((prefix(p) + std::string("ours/") + tail).c_str(), ours, c, p);
+            benchmark::RegisterBenchmark((prefix(p) + std::string("muparser/") + tail).c_str(), theirs, c, p);
+            if (c.native) benchmark::RegisterBenchmark((prefix(p) + std::string("native/") + tail).c_str(), native, c, p);
+        }
     }
     benchmark::Initialize(&argc, argv);
     TableReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    std::printf("\n%-46s %10s %10s %7s\n", "text", "ours ns", "muparser", "ratio");
-    for (const Case& c : cases()) {
-        const auto o = reporter.nanoseconds.find(std::string("ours/") + c.label);
-        const auto m = reporter.nanoseconds.find(std::string("muparser/") + c.label);
-        if (o == reporter.nanoseconds.end() || m == reporter.nanoseconds.end()) continue;
-        std::printf("%-46.46s %10.1f %10.1f %7.2f\n", c.label, o->second, m->second, o->second / m->second);
+    for (Process p : states) printTable(reporter, p);
+    if (states.size() > 1) {
+        std::printf("\n%-40s %8s\n", "ours, with a QApplication / bare", "ratio");
+        for (const Case& c : cases()) {
+            const double bare = reporter.find(Process::Bare, "ours/", c);
+            const double app = reporter.find(Process::WithApplication, "ours/", c);
+            if (bare > 0 && app > 0) std::printf("%-40.40s %8.2f\n", c.label, app / bare);
+        }
     }
     benchmark::Shutdown();
     return 0;

@@ -39,8 +39,6 @@ void FamilyEvaluationAlone(benchmark::State& state, const char* button) {
         samples = 0;
         for (const auto& curve : família.Curvas) {
             equation.Equation(curve.TextoCurva);
-            // From the state the drawing's loop starts in.
-            plotaris::canvas::clearVectorUpperHalves();
             plotaris::canvas::countedLoop(curve.TInício, curve.TFim, 0.0001, [&](double t) {
                 ++samples;
                 try {

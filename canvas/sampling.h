@@ -9,7 +9,6 @@
 #include <cmath>
 #include <string>
 #if defined(__x86_64__) || defined(__i386__)
-#include <immintrin.h>
 #endif
 
 #include "canvas/angle_steps.h"
@@ -74,21 +73,6 @@ struct SecondInside {
     double low, high;
     bool operator()(const Sample& s) const { return s.second > low && s.second < high; }
 };
-
-// Clears the upper halves of the vector registers. Some of Qt's image code (a fill, a painter's
-// line) leaves them in use on return; every plain SSE instruction after that waits on them, which
-// makes the evaluator and the plotting several times slower until the next clear. A drawing
-// starts with a clear, as its picture has just been filled or painted on.
-#if defined(__x86_64__) || defined(__i386__)
-namespace detail {
-[[gnu::target("avx")]] inline void zeroUpperHalves() { _mm256_zeroupper(); }
-}  // namespace detail
-inline void clearVectorUpperHalves() {
-    if (__builtin_cpu_supports("avx")) detail::zeroUpperHalves();
-}
-#else
-inline void clearVectorUpperHalves() {}
-#endif
 
 namespace detail {
 
@@ -158,7 +142,6 @@ template <class Keep>
 void sampleCurve(plotaris::detail::EquationObject& equation, const Curve& curve, double start, double end, double step,
                  Keep&& keep, const PointTargets& targets, Sample* last = nullptr) {
     if (!curve.textEverySample) equation.Equation(curve.text);
-    clearVectorUpperHalves();
     Sample sample;
     Sample& values = last ? *last : sample;
     switch (curve.form) {

@@ -23,16 +23,15 @@ Outcome integerQuotient(double a, double b, double& out) {
     return Outcome::Ok;
 }
 
+}  // namespace
+
 Outcome power(double a, double b, double& out) {
     if (a == 0.0 && b < 0.0) return Outcome::DivisionByZero;
     if (a < 0.0 && b != std::trunc(b)) return Outcome::Invalid;
-    // Squares are the commonest powers; the product is the exactly rounded square.
-    if (b == 2.0) return checked(a * a, out);
+    if (b == 2.0) return checked(square(a), out);  // the commonest power
     if (b == 1.0) return checked(a, out);
     return checked(std::pow(a, b), out);
 }
-
-}  // namespace
 
 Outcome remainder32(double a, double b, double& out) {
     std::int32_t x, y;

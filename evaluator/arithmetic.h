@@ -22,11 +22,18 @@ inline Outcome divide(double a, double b, double& out) {
     return checked(a / b, out);
 }
 
+// A power of exponent 2. The product is the exactly rounded square; the compact form squares the
+// same way.
+inline double square(double a) { return a * a; }
+
 // Conversion to a 32-bit integer: to the nearest, a half to the even neighbour.
 Outcome toLong(double v, std::int32_t& out);
 
 // The remainder of two values converted to 32-bit integers; the sign is the left one's.
 Outcome remainder32(double a, double b, double& out);
+
+// a raised to the power b: the left operand is the base.
+Outcome power(double a, double b, double& out);
 
 // a op b. On anything but Ok, `out` is left untouched.
 Outcome applyOperator(Operator op, double a, double b, double& out);

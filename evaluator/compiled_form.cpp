@@ -1,163 +1,272 @@
+// Building the compact form and laying out its steps.
 #include "evaluator/compiled_form.h"
 
+#include <algorithm>
 #include <cmath>
-#include <limits>
 
 #include "evaluator/text_case.h"
 
 namespace plotaris::detail {
 
+std::int32_t CompiledForm::addPlace(PlaceKind kind, std::int32_t index) {
+    places_.push_back(Place{kind, index});
+    return static_cast<std::int32_t>(places_.size()) - 1;
+}
+
 std::int32_t CompiledForm::constant(double v) {
-    values_.push_back(v);
-    constant_.push_back(true);
-    return static_cast<std::int32_t>(values_.size()) - 1;
+    constants_.push_back(v);
+    return addPlace(PlaceKind::Constant, static_cast<std::int32_t>(constants_.size()) - 1);
 }
 
 std::int32_t CompiledForm::variable(const std::string& name) {
-    for (const Slot& s : slots_)
-        if (sameKey(s.name, name)) return s.place;
-    values_.push_back(0.0);
-    constant_.push_back(false);
-    slots_.push_back(Slot{static_cast<std::int32_t>(values_.size()) - 1, name});
-    return slots_.back().place;
+    for (std::size_t p = 0; p < places_.size(); ++p)
+        if (places_[p].kind == PlaceKind::Variable && sameKey(slots_[idx(places_[p].index)].name, name))
+            return static_cast<std::int32_t>(p);
+    slots_.push_back(Slot{name});
+    return addPlace(PlaceKind::Variable, static_cast<std::int32_t>(slots_.size()) - 1);
 }
 
-std::int32_t CompiledForm::emit(Instruction in) {
-    values_.push_back(0.0);
-    constant_.push_back(false);
-    in.dst = static_cast<std::int32_t>(values_.size()) - 1;
-    code_.push_back(in);
-    return in.dst;
+std::int32_t CompiledForm::emit(Operation op) {
+    operations_.push_back(op);
+    return addPlace(PlaceKind::Result, static_cast<std::int32_t>(operations_.size()) - 1);
 }
 
 std::int32_t CompiledForm::emitNegate(std::int32_t a) {
-    return emit({Op::Negate, Operator::Mul, Function::Unknown, 0, a, a});
+    return emit({OperationKind::Negate, Operator::Mul, Function::Unknown, a, a});
 }
 
 std::int32_t CompiledForm::emitOperator(Operator oper, std::int32_t a, std::int32_t b) {
-    Op op = Op::Operator;
-    switch (oper) {
-        case Operator::Add: op = Op::Add; break;
-        case Operator::Sub: op = Op::Subtract; break;
-        case Operator::Mul: op = Op::Multiply; break;
-        case Operator::Div:
-            op = Op::Divide;
-            // Dividing by a power of two is multiplying by its inverse, exactly, and much faster.
-            if (isConstant(b)) {
-                int exponent = 0;
-                const double c = constantValue(b);
-                if (std::frexp(c, &exponent) == 0.5 && exponent > -1000 && exponent < 1000) {
-                    b = constant(1.0 / c);
-                    op = Op::Multiply;
-                }
-            }
-            break;
-        case Operator::Pow:
-            if (isConstant(b) && constantValue(b) == 2.0) op = Op::Square;
-            break;
-        default: break;
+    // Dividing by a power of two is multiplying by its inverse, exactly, and much faster.
+    if (oper == Operator::Div && isConstant(b)) {
+        int exponent = 0;
+        const double c = constantValue(b);
+        if (std::frexp(c, &exponent) == 0.5 && exponent > -1000 && exponent < 1000) {
+            b = constant(1.0 / c);
+            oper = Operator::Mul;
+        }
     }
-    return emit({op, oper, Function::Unknown, 0, a, b});
+    return emit({OperationKind::Operator, oper, Function::Unknown, a, b});
 }
 
 std::int32_t CompiledForm::emitFunction(Function fn, std::int32_t x, std::int32_t y) {
-    Op op = Op::Function;
-    switch (fn) {
-        case Function::Sin:
-        case Function::Sen: op = Op::Sin; break;
-        case Function::Cos: op = Op::Cos; break;
-        case Function::Tg:
-        case Function::Tan: op = Op::Tan; break;
-        case Function::Abs: op = Op::Abs; break;
-        case Function::Sqr: op = Op::Sqrt; break;
-        case Function::Log:
-        case Function::Ln: op = Op::Ln; break;
+    return emit({OperationKind::Function, Operator::Mul, fn, x, y});
+}
+
+namespace {
+
+bool takesTwoArguments(Function f) {
+    return f == Function::Min || f == Function::Max || f == Function::Random || f == Function::Mod ||
+           f == Function::Logn;
+}
+
+}  // namespace
+
+int CompiledForm::operandsOf(const Operation& op, std::int32_t& first, std::int32_t& second) const {
+    first = op.a;
+    second = op.b;
+    switch (op.kind) {
+        case OperationKind::Negate: return 1;
+        case OperationKind::Operator:
+            return op.oper == Operator::Pow && isConstant(op.b) && constantValue(op.b) == 2.0 ? 1 : 2;
+        case OperationKind::Function: return op.a != op.b && takesTwoArguments(op.fn) ? 2 : 1;
+    }
+    return 1;
+}
+
+void CompiledForm::step(Kind kind, std::int32_t leaf, unsigned char which, std::int32_t other) {
+    // A load right after putting a value aside joins it in one step.
+    if ((kind == Kind::Load || kind == Kind::LoadVariable) && !steps_.empty() && steps_.back().kind == Kind::Save) {
+        steps_.back() = Step{kind == Kind::Load ? Kind::SaveLoad : Kind::SaveLoadVariable, which, leaf, other};
+        return;
+    }
+    steps_.push_back(Step{kind, which, leaf, other});
+    if (kind == Kind::Save) {
+        ++depth_;
+        saved_.resize(std::max(saved_.size(), idx(depth_)));
+    }
+    if (kind == Kind::AddSaved || kind == Kind::SubtractSaved || kind == Kind::MultiplySaved ||
+        kind == Kind::DivideSaved || kind == Kind::OperatorSaved || kind == Kind::Function2Saved)
+        --depth_;
+}
+
+void CompiledForm::loadLeaf(std::int32_t place) {
+    step(places_[idx(place)].kind == PlaceKind::Variable ? Kind::LoadVariable : Kind::Load, place);
+}
+
+// The step that applies a binary operation to the accumulator and a leaf (the leaf first or
+// second), or to a saved value (first) and the accumulator.
+void CompiledForm::combine(const Operation& op, std::int32_t leaf, bool leafFirst, bool saved) {
+    if (op.kind == OperationKind::Function) {
+        const auto fn = static_cast<unsigned char>(op.fn);
+        if (saved) step(Kind::Function2Saved, -1, fn);
+        else step(leafFirst ? Kind::Function2OnLeaf : Kind::Function2, leaf, fn);
+        return;
+    }
+    switch (op.oper) {
+        case Operator::Add:  // the sum and the product do not depend on the order
+            if (saved) step(Kind::AddSaved);
+            else step(Kind::Add, leaf);
+            return;
+        case Operator::Mul:
+            if (saved) step(Kind::MultiplySaved);
+            else step(Kind::Multiply, leaf);
+            return;
+        case Operator::Sub:
+            if (saved) step(Kind::SubtractSaved);
+            else step(leafFirst ? Kind::SubtractFrom : Kind::Subtract, leaf);
+            return;
+        case Operator::Div:
+            if (saved) step(Kind::DivideSaved);
+            else step(leafFirst ? Kind::DivideInto : Kind::Divide, leaf);
+            return;
+        case Operator::Pow:
+            if (!saved && !leafFirst) {
+                step(Kind::Power, leaf);
+                return;
+            }
+            break;
         default: break;
     }
-    return emit({op, Operator::Mul, fn, 0, x, y});
+    const auto oper = static_cast<unsigned char>(op.oper);
+    if (saved) step(Kind::OperatorSaved, -1, oper);
+    else step(leafFirst ? Kind::OperatorOnLeaf : Kind::Operator, leaf, oper);
+}
+
+// Lays out one operation and, first, the operations whose results it uses, depth first. The walk
+// keeps its own list of pending operations, so that a long expression cannot exhaust the stack.
+void CompiledForm::layOut(std::int32_t root) {
+    struct Pending {
+        std::int32_t operation;
+        int stage;
+    };
+    std::vector<Pending> pending{{root, 0}};
+    auto resultOf = [&](std::int32_t place) { return places_[idx(place)].index; };
+    while (!pending.empty()) {
+        const Pending current = pending.back();
+        const Operation& op = operations_[idx(current.operation)];
+        std::int32_t first = 0, second = 0;
+        const int operands = operandsOf(op, first, second);
+        auto next = [&](int stage) { pending.back().stage = stage; };
+        auto descend = [&](std::int32_t place) { pending.push_back(Pending{resultOf(place), 0}); };
+
+        if (operands == 1) {
+            if (current.stage == 0) {
+                next(1);
+                if (isLeaf(first)) loadLeaf(first);
+                else descend(first);
+                continue;
+            }
+            pending.pop_back();
+            if (op.kind == OperationKind::Negate) {
+                step(Kind::Negate);
+            } else if (op.kind == OperationKind::Operator) {
+                step(Kind::Square);
+            } else {
+                switch (op.fn) {
+                    case Function::Sin:
+                    case Function::Sen: step(Kind::Sin); break;
+                    case Function::Cos: step(Kind::Cos); break;
+                    case Function::Tg:
+                    case Function::Tan: step(Kind::Tan); break;
+                    case Function::Arctg:
+                    case Function::Atn: step(Kind::Atn); break;
+                    case Function::Abs: step(Kind::Abs); break;
+                    case Function::Sqr: step(Kind::Sqrt); break;
+                    case Function::Log:
+                    case Function::Ln: step(Kind::Ln); break;
+                    case Function::Exp: step(Kind::Exp); break;
+                    case Function::Sinh:
+                    case Function::Senh: step(Kind::Sinh); break;
+                    case Function::Cosh: step(Kind::Cosh); break;
+                    case Function::Tgh:
+                    case Function::Tanh: step(Kind::Tanh); break;
+                    default: step(Kind::Function, -1, static_cast<unsigned char>(op.fn)); break;
+                }
+            }
+            continue;
+        }
+
+        // Two operands. A leaf needs no step of its own: the combining step names it.
+        switch (current.stage) {
+            case 0:
+                if (isLeaf(first) && isLeaf(second) && op.kind == OperationKind::Operator &&
+                    (op.oper == Operator::Add || op.oper == Operator::Sub || op.oper == Operator::Mul ||
+                     op.oper == Operator::Div)) {
+                    pending.pop_back();
+                    const Kind pair = op.oper == Operator::Add   ? Kind::AddPair
+                                      : op.oper == Operator::Sub ? Kind::SubtractPair
+                                      : op.oper == Operator::Mul ? Kind::MultiplyPair
+                                                                 : Kind::DividePair;
+                    step(pair, first, 0, second);
+                } else if (isLeaf(second)) {
+                    next(1);
+                    if (isLeaf(first)) loadLeaf(first);
+                    else descend(first);
+                } else if (isLeaf(first)) {
+                    next(2);
+                    descend(second);
+                } else {
+                    next(3);
+                    descend(first);
+                }
+                break;
+            case 1:  // first in the accumulator, second a leaf
+                pending.pop_back();
+                combine(op, second, false, false);
+                break;
+            case 2:  // first a leaf, second in the accumulator
+                pending.pop_back();
+                combine(op, first, true, false);
+                break;
+            case 3:  // first in the accumulator: put it aside for the second
+                next(4);
+                step(Kind::Save);
+                descend(second);
+                break;
+            default:
+                pending.pop_back();
+                combine(op, -1, false, true);
+                break;
+        }
+    }
+}
+
+void CompiledForm::finish(std::int32_t resultPlace) {
+    // An operation whose result no other one uses still runs, since it may fail; its value is
+    // then dropped. The one that gives the result comes last.
+    std::vector<bool> used(operations_.size(), false);
+    for (const Operation& op : operations_) {
+        std::int32_t first = 0, second = 0;
+        const int operands = operandsOf(op, first, second);
+        if (!isLeaf(first)) used[idx(places_[idx(first)].index)] = true;
+        if (operands == 2 && !isLeaf(second)) used[idx(places_[idx(second)].index)] = true;
+    }
+    const std::int32_t last = isLeaf(resultPlace) ? -1 : places_[idx(resultPlace)].index;
+    for (std::size_t i = 0; i < operations_.size(); ++i)
+        if (!used[i] && static_cast<std::int32_t>(i) != last) layOut(static_cast<std::int32_t>(i));
+    if (last >= 0) layOut(last);
+    else loadLeaf(resultPlace);
 }
 
 bool CompiledForm::link(const Variables& vars) {
     generation_ = vars.generation();
     linkedAll_ = true;
-    std::vector<const double*> where(values_.size());
-    for (std::size_t i = 0; i < values_.size(); ++i) where[i] = values_.data() + i;
     for (Slot& s : slots_) {
         s.index = vars.find(s.name);
         if (s.index < 0) linkedAll_ = false;
-        else where[static_cast<std::size_t>(s.place)] = vars.address(s.index);
     }
     linked_.clear();
-    for (const Instruction& in : code_)
-        linked_.push_back(Linked{in.op, in.oper, in.fn, where[static_cast<std::size_t>(in.a)],
-                                 where[static_cast<std::size_t>(in.b)], values_.data() + in.dst});
-    resultAddress_ = where[static_cast<std::size_t>(result_)];
+    for (const Step& s : steps_) linked_.push_back(LinkedStep{s.kind, s.which, address(s.leaf, vars), address(s.other, vars)});
+    linked_.push_back(LinkedStep{Kind::End, 0, nullptr, nullptr});
     return linkedAll_;
 }
 
-bool CompiledForm::run(const Variables& vars, FailureStyle style, double& result) {
-    if (generation_ != vars.generation()) link(vars);
-    if (!linkedAll_) return false;  // the full evaluation reports the undefined variable
-    // An invalid argument marks the cell with 1000; where the cell would stay empty instead,
-    // the cells that later operations find change, so the full evaluation takes over.
-    const bool marks = style == FailureStyle::MarkCell;
-    for (const Linked& in : linked_) {
-        const double x = *in.a;
-        double r;
-        switch (in.op) {
-            case Op::Negate: r = -x; break;
-            case Op::Add: r = x + *in.b; break;
-            case Op::Subtract: r = x - *in.b; break;
-            case Op::Multiply: r = x * *in.b; break;
-            case Op::Divide: r = x / *in.b; break;  // x ÷ 0 is not finite
-            case Op::Square: r = x * x; break;      // as the power operator squares
-            case Op::Sin: r = std::sin(x); break;
-            case Op::Cos: r = std::cos(x); break;
-            case Op::Tan: r = std::tan(x); break;
-            case Op::Abs: r = std::fabs(x); break;
-            case Op::Sqrt:
-                if (x < 0.0) {
-                    if (!marks) return false;
-                    r = 1000.0;
-                } else {
-                    r = std::sqrt(x);
-                }
-                break;
-            case Op::Ln:
-                if (x <= 0.0) {
-                    if (!marks) return false;
-                    r = 1000.0;
-                } else {
-                    r = std::log(x);
-                }
-                break;
-            case Op::Operator:
-                switch (applyOperator(in.oper, x, *in.b, r)) {
-                    case Outcome::Ok: break;
-                    case Outcome::Invalid: r = x; break;  // the left operand keeps its value
-                    default: return false;
-                }
-                break;
-            case Op::Function:
-                switch (applyFunction(in.fn, x, *in.b, r)) {
-                    case Outcome::Ok: break;
-                    case Outcome::Invalid:
-                        if (!marks) return false;
-                        r = 1000.0;
-                        break;
-                    default: return false;
-                }
-                break;
-            default: __builtin_unreachable();
-        }
-        // A value beyond the Double range stops the operation that made it: the full evaluation
-        // finds which error it is.
-        if (!(std::fabs(r) <= std::numeric_limits<double>::max())) [[unlikely]]
-            return false;
-        *in.dst = r;
-    }
-    result = *resultAddress_;
-    return true;
+const double* CompiledForm::address(std::int32_t place, const Variables& vars) const {
+    if (place < 0) return nullptr;
+    const Place& p = places_[idx(place)];
+    if (p.kind == PlaceKind::Constant) return &constants_[idx(p.index)];
+    const int v = slots_[idx(p.index)].index;
+    return v < 0 ? nullptr : vars.address(v);
 }
 
 }  // namespace plotaris::detail

@@ -10,6 +10,7 @@
 #include "evaluator/text_case.h"
 #include "evaluator/tokenizer.h"
 #include "evaluator/variables.h"
+#include "evaluator/vector_state.h"
 #include "evaluator/work_list.h"
 
 namespace plotaris {
@@ -65,13 +66,20 @@ public:
         form = last->form ? &*last->form : nullptr;
     }
 
+    // The sample of a drawing: the compact form gives the value. Everything else is kept out of
+    // this path, so that the call stays cheap.
     void solve() {
-        if (!parsed) parse();
-        if (!form || !form->run(vars, style, result)) {
-            if (last) evaluate(last->parsed, vars, style, cells, result);
-            else evaluate(ParsedExpression{{Token{}}, {}}, vars, style, cells, result);  // nothing given yet
-        }
+        if (!parsed || !form || !form->run(vars, style, result)) solveFully();
         stale = false;
+    }
+
+    __attribute__((noinline)) void solveFully() {
+        if (!parsed) {
+            parse();
+            if (form && form->run(vars, style, result)) return;
+        }
+        if (last) evaluate(last->parsed, vars, style, cells, result);
+        else evaluate(ParsedExpression{{Token{}}, {}}, vars, style, cells, result);  // nothing given yet
     }
 };
 
@@ -92,14 +100,27 @@ void EquationObject::VarClear() {
     state_->stale = true;
 }
 
+namespace {
+
+__attribute__((noinline)) void newText(EquationState& s, const std::string& e) {
+    s.rawText = e;
+    s.expressionText = toLowerCase(e);
+    s.textChanged = true;
+    s.parsed = false;
+}
+
+}  // namespace
+
 void EquationObject::Equation(const std::string& e) {
-    if (e != state_->rawText) {
-        state_->rawText = e;
-        state_->expressionText = toLowerCase(e);
-        state_->textChanged = true;
+    EquationState& s = *state_;
+    if (e != s.rawText) {
+        newText(s, e);
+    } else if (s.textChanged || !s.last || s.last->error) {
+        s.parsed = false;
     }
-    state_->parsed = false;
-    state_->stale = true;
+    // Otherwise it is the text tokenized last, without error: tokenizing it again would give the
+    // same tokens, so they stand (the drawings give the text again at every sample).
+    s.stale = true;
 }
 
 std::string EquationObject::Equation() const { return state_->expressionText; }
@@ -114,7 +135,11 @@ double EquationObject::Solution() {
     return state_->result;
 }
 
-void EquationObject::Solve() { state_->solve(); }
+void EquationObject::Solve() {
+    // Whatever ran before (the window's own event handling) must not slow the evaluation down.
+    clearUpperVectorState();
+    state_->solve();
+}
 
 double EquationObject::Var(const std::string& name) const {
     const int i = state_->vars.find(name);

@@ -244,7 +244,7 @@ private:
     }
 
     void store(double& result, Value v) {
-        if constexpr (Compiling) form_->setResult(v);
+        if constexpr (Compiling) form_->finish(v);
         else result = v;
     }
 

@@ -45,15 +45,17 @@ public:
     }
     double sqrt(double a) {
         if (outcome != Outcome::Ok) return 0.0;
-        return a < 0.0 ? fail(Outcome::Invalid) : std::sqrt(a);
+        double r = 0.0;
+        return squareRoot(a, r) ? r : fail(Outcome::Invalid);
     }
     double ln(double a) {
         if (outcome != Outcome::Ok) return 0.0;
-        return a <= 0.0 ? fail(Outcome::Invalid) : check(std::log(a));
+        double r = 0.0;
+        return naturalLogarithm(a, r) ? check(r) : fail(Outcome::Invalid);
     }
-    double exp(double a) { return outcome != Outcome::Ok ? 0.0 : check(std::exp(a)); }
-    double atn(double a) { return std::atan(a); }
-    double quarterTurn() { return 2.0 * std::atan(1.0); }
+    double exp(double a) { return outcome != Outcome::Ok ? 0.0 : check(exponential(a)); }
+    double atn(double a) { return arctangent(a); }
+    double quarterTurn() { return 2.0 * arctangent(1.0); }
     static double sgn(double a) { return a > 0.0 ? 1.0 : a < 0.0 ? -1.0 : 0.0; }
 
     Outcome result(double r, double& out) {
@@ -101,10 +103,10 @@ bool drawsRandomNumbers(Function f) { return f == Function::Rnd || f == Function
 Outcome applyFunction(Function fn, double x, double y, double& out) {
     Formula f;
     switch (fn) {
-        case Function::Abs: return f.result(std::fabs(x), out);
+        case Function::Abs: return f.result(absoluteValue(x), out);
         case Function::Arctg:
         case Function::Atn: return f.result(f.atn(x), out);
-        case Function::Cos: return f.result(std::cos(x), out);
+        case Function::Cos: return f.result(cosine(x), out);
         case Function::Exp: return f.result(f.exp(x), out);
         case Function::Fix: return f.result(std::trunc(x), out);
         case Function::Int: return f.result(std::floor(x), out);
@@ -113,10 +115,10 @@ Outcome applyFunction(Function fn, double x, double y, double& out) {
         case Function::Rnd: return rndFunction(x, out);
         case Function::Sgn: return f.result(Formula::sgn(x), out);
         case Function::Sin:
-        case Function::Sen: return f.result(std::sin(x), out);
+        case Function::Sen: return f.result(sine(x), out);
         case Function::Sqr: return f.result(f.sqrt(x), out);
         case Function::Tg:
-        case Function::Tan: return f.result(std::tan(x), out);
+        case Function::Tan: return f.result(tangent(x), out);
         case Function::Min: return f.result(x < y ? x : y, out);
         case Function::Max: return f.result(x > y ? x : y, out);
         case Function::Random: return randomBetween(x, y, out);
@@ -127,10 +129,10 @@ Outcome applyFunction(Function fn, double x, double y, double& out) {
             return f.result(f.div(a, b), out);
         }
         case Function::Rand: return randInteger(x, out);
-        case Function::Sec: return f.result(f.div(1.0, std::cos(x)), out);
-        case Function::Cosec: return f.result(f.div(1.0, std::sin(x)), out);
+        case Function::Sec: return f.result(f.div(1.0, cosine(x)), out);
+        case Function::Cosec: return f.result(f.div(1.0, sine(x)), out);
         case Function::Cotan:
-        case Function::Cotg: return f.result(f.div(1.0, std::tan(x)), out);
+        case Function::Cotg: return f.result(f.div(1.0, tangent(x)), out);
         case Function::Arcsin:
         case Function::Arcsen: return f.result(f.atn(f.div(x, f.sqrt(f.add(f.mul(-x, x), 1.0)))), out);
         case Function::Arccos:
@@ -144,20 +146,10 @@ Outcome applyFunction(Function fn, double x, double y, double& out) {
         case Function::Arccotg:
         case Function::Arccotan: return f.result(f.sub(f.quarterTurn(), f.atn(x)), out);
         case Function::Sinh:
-        case Function::Senh: {
-            const double a = f.exp(x), b = f.exp(-x);
-            return f.result(f.div(f.sub(a, b), 2.0), out);
-        }
-        case Function::Cosh: {
-            const double a = f.exp(x), b = f.exp(-x);
-            return f.result(f.div(f.add(a, b), 2.0), out);
-        }
+        case Function::Senh: return f.result(hyperbolicSine(x), out);
+        case Function::Cosh: return f.result(hyperbolicCosine(x), out);
         case Function::Tgh:
-        case Function::Tanh: {
-            const double a = f.exp(x), b = f.exp(-x);
-            const double num = f.sub(a, b);
-            return f.result(f.div(num, f.add(a, b)), out);
-        }
+        case Function::Tanh: return f.result(hyperbolicTangent(x), out);
         case Function::Sech: {
             const double a = f.exp(x), b = f.exp(-x);
             return f.result(f.div(2.0, f.add(a, b)), out);

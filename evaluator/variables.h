@@ -24,12 +24,8 @@ public:
     const double* address(int index) const { return &items_[static_cast<std::size_t>(index)].second; }
 
     void set(const std::string& name, double value) {
-        if (int i = find(name); i >= 0) {
-            items_[static_cast<std::size_t>(i)].second = value;  // which spelling of the name is kept does not matter
-        } else {
-            items_.emplace_back(name, value);
-            ++generation_;
-        }
+        if (int i = find(name); i >= 0) items_[static_cast<std::size_t>(i)].second = value;  // whichever spelling
+        else add(name, value);
     }
     void remove(std::string_view name) {
         if (int i = find(name); i >= 0) {
@@ -46,6 +42,12 @@ public:
     std::uint64_t generation() const { return generation_; }
 
 private:
+    // Kept out of line: set() runs at every sample, adding a name almost never.
+    __attribute__((noinline)) void add(const std::string& name, double value) {
+        items_.emplace_back(name, value);
+        ++generation_;
+    }
+
     std::vector<std::pair<std::string, double>> items_;
     std::uint64_t generation_ = 0;
 };

@@ -81,7 +81,8 @@ Outcome fullEvaluation(const std::optional<ParsedExpression>& parsed, const Eval
 
 template <class Evaluator>
 void exercise(const std::string& text, FailureStyle style) {
-    static const double xs[] = {0.0, 1.0, -2.5, 1e300, -1e-300, 7.0, 0.5};
+    // A variable may hold anything a caller gives it, infinities and NaN included.
+    static const double xs[] = {0.0, 1.0, -2.5, 1e300, -1e-300, 7.0, 0.5, HUGE_VAL, std::nan("")};
     std::optional<ParsedExpression> parsed;
     std::optional<EvaluatorError> parseError;
     try {
