@@ -29,21 +29,23 @@ public:
         : e_(e), vars_(vars), style_(style), cells_(cells), form_(form) {}
 
     void run(double& result) {
-        // P2, P3: with no tokens there is no work list, and nothing can be read from it.
+        // With no tokens there is no work list, and nothing can be read from it.
         listExists_ = e_.size() > 0;
         if (listExists_) cells_.load(e_);
         else failed(Outcome::Invalid);
-        lookupFlag_ = false;                                                     // P4
-        if (!Compiling && style_ == FailureStyle::PresetResult) result = kMark;  // P5
+        lookupFlag_ = false;
+        // Equação's result is 1000 unless the evaluation gets to its end.
+        if (!Compiling && style_ == FailureStyle::PresetResult) result = kMark;
 
         const auto bound = static_cast<std::int32_t>(e_.order.size());
         for (i_ = 1; i_ <= bound; ++i_) {
-            k_ = e_.order[static_cast<std::size_t>(i_ - 1)];  // L1
-            tok_ = cells_[k_];                                // L2
+            // The tokens in priority order, each acting on its neighbours in the work list.
+            k_ = e_.order[static_cast<std::size_t>(i_ - 1)];
+            tok_ = cells_[k_];
             dispatch();
         }
 
-        // E1: the first filled cell is the value.
+        // What is left in the first filled cell is the value.
         Value v{};
         if (!listExists_) failed(Outcome::Invalid);
         else if (read(cells_.next(0), v)) store(result, v);
@@ -80,7 +82,7 @@ private:
                 default: break;
             }
         }
-        // F0: a function token ends with "("; an empty cell cannot even be asked.
+        // A function token ends with "("; an empty cell cannot even be asked what it is.
         if (tok_.kind == Cell::Kind::Null) {
             failed(Outcome::Invalid);
             return functionCall();
@@ -89,7 +91,7 @@ private:
         name();
     }
 
-    // "~": U1 to U3.
+    // "~" (a minus sign before an operand): the operand that follows, negated, takes its cell.
     void negate() {
         p_ = cells_.next(k_);
         Value v{};
@@ -105,7 +107,8 @@ private:
         clear(p_);
     }
 
-    // Operators between two operands: B1 to B5. The left operand is read first.
+    // Operators between two operands: the result takes the left operand's cell, and the operator's
+    // and the right operand's cells are emptied. The left operand is read first.
     void binary(Operator op) {
         a_ = cells_.prev(k_);
         b_ = cells_.next(k_);
@@ -127,7 +130,8 @@ private:
         clear(k_);
     }
 
-    // "(": G1 to G9. Only the first filled cell inside moves into the group's cell.
+    // "(": the first filled cell inside moves into the parenthesis's cell, and that cell and the
+    // closing parenthesis are emptied; an empty pair of parentheses is 0.
     void group() {
         ++i_;
         readOrder(c_);
@@ -145,7 +149,8 @@ private:
         }
     }
 
-    // Function tokens: F1 to F13. X is the first filled cell inside, Y the last.
+    // Function tokens: the function of the arguments inside its parentheses takes the function's
+    // cell. X is the first filled cell inside, Y the last.
     void functionCall() {
         ++i_;
         readOrder(c_);
@@ -175,7 +180,8 @@ private:
         }
     }
 
-    // Names: N1 to N4. The constants come before the variables.
+    // Names: a constant ("pi", "e"), "rnd" or a variable becomes its value; a name that is not a
+    // variable fails. The constants come before the variables.
     void name() {
         if (tok_.kind == Cell::Kind::Text && token(tok_).kind == TokenKind::Name) {
             switch (token(tok_).name) {

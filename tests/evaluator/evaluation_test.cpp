@@ -155,26 +155,38 @@ TEST(Evaluation, AnErrorLeavesTheResultAsItStood) {
     EXPECT_EQ(eq.Solution(), 1000);
 }
 
-TEST(Evaluation, BadTextNeverCrashes) {
-    std::vector<std::string> texts = {
-        std::string(40000, 'x'),
-        std::string(5000, '(') + std::string(5000, ')'),
-        std::string("\x01\x02\xff\xfe(\x80x)"),
-        std::string("\xc3\x28\xa0\xa1"),
-        std::string(3000, '~'),
-        ",,,,(,),,",
-        "(((((((((())))))))))",
-        ")))(((",
-        "sen(cos(tg(",
-        "min(,)",
-        "^^^",
-        "1+*2",
+// Texts no user would type end in a value or in one of the numbered errors, the same for both
+// classes but for what a point that cannot be computed gives.
+TEST(Evaluation, BadTextEndsInAValueOrANumberedError) {
+    struct Case {
+        std::string text;
+        int error;                  // 0: a value
+        double value, presetValue;  // clsEquation's and Equação's
     };
-    texts.push_back(std::string(3000, '-').append("1"));
-    for (const auto& t : texts) {
-        const Result a = evaluateAt(t, 1);
-        const Result b = evaluateAt<Equação>(t, 1);
-        EXPECT_TRUE(a.ok || a.error != 0);
-        EXPECT_TRUE(b.ok || b.error != 0);
+    const Case cases[] = {
+        {std::string(40000, 'x'), 6, 0, 0},                         // beyond the work list's capacity
+        {std::string(5000, '(') + std::string(5000, ')'), 6, 0, 0},  // likewise
+        {"\x01\x02\xff\xfe(\x80x)", 0, 1, 1},
+        {"\xc3\x28\xa0\xa1", 1100, 0, 0},
+        {std::string(3000, '~'), 0, 0, 1000},
+        {",,,,(,),,", 0, 0, 0},
+        {"(((((((((())))))))))", 0, 0, 0},
+        {")))(((", 0, 0, 1000},
+        {"sen(cos(tg(", 1100, 0, 0},
+        {"min(,)", 1104, 0, 0},
+        {"^^^", 1104, 0, 0},
+        {"1+*2", 0, 1, 1},
+        {std::string(3000, '-').append("1"), 1104, 0, 0},
+    };
+    for (const Case& c : cases) {
+        const Result a = evaluateAt(c.text, 1);
+        const Result b = evaluateAt<Equação>(c.text, 1);
+        const std::string shown = c.text.substr(0, 20);
+        EXPECT_EQ(a.error, c.error) << shown;
+        EXPECT_EQ(b.error, c.error) << shown;
+        if (c.error != 0) continue;
+        EXPECT_TRUE(a.ok && b.ok) << shown;
+        EXPECT_EQ(a.value, c.value) << shown;
+        EXPECT_EQ(b.value, c.presetValue) << shown;
     }
 }
