@@ -153,7 +153,9 @@ TEST_F(Form2Sections, SectionOneDrawsLiveOnTheTwinAndGivesTheCanvasBack) {
             EXPECT_EQ(form->canvas->twin->isVisible(), live) << i;
             EXPECT_EQ(form->canvas->picture->isVisible(), !live) << i;
             EXPECT_EQ(platform::mousePointer(form->canvas->picture), platform::MousePointer::Hourglass) << i;
-            if (live) EXPECT_EQ(form->canvas->twin->image().pixel(pixel(-1.5, -0.5)), kGraphBlue);
+            if (live) {
+                EXPECT_EQ(form->canvas->twin->image().pixel(pixel(-1.5, -0.5)), kGraphBlue);
+            }
         };
         form->DesenharTroço_Click(i);
         ASSERT_EQ(dialogs.messages.size(), 1u) << i;

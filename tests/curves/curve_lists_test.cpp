@@ -249,8 +249,9 @@ protected:
     // curve's pixels where its points fall on the canvas.
     void expectDrawn(const Reference& reference) {
         ASSERT_EQ(this->dialogs.messages.size(), reference.failed ? 1u : 0u);
-        if (reference.failed)
+        if (reference.failed) {
             EXPECT_TRUE(this->dialogs.messages[0].text.startsWith(QStringLiteral("Erro na expressão analítica:\n\n")));
+        }
         int checked = 0;
         for (size_t i = 0; i < reference.points.size(); i += 97) {
             const QPointF p = reference.points[i];
@@ -258,7 +259,9 @@ protected:
             EXPECT_EQ(this->at(p.x(), p.y()), kCurveBlue) << i;
             ++checked;
         }
-        if (checked == 0) EXPECT_EQ(this->count(kCurveBlue), 0);
+        if (checked == 0) {
+            EXPECT_EQ(this->count(kCurveBlue), 0);
+        }
     }
 };
 

@@ -110,7 +110,9 @@ TYPED_TEST(FixedFrame, RadianToggleGoesByItsCaption) {
     for (int k = -6; k <= 6; ++k) {
         const int column = this->pixel(k * 1.570795, 0).x();
         EXPECT_EQ(this->image().pixel(column, axis - 1), kBlack) << k;
-        if (k != 0) EXPECT_EQ(this->image().pixel(column, axis - 2), kWhite) << k;
+        if (k != 0) {
+            EXPECT_EQ(this->image().pixel(column, axis - 2), kWhite) << k;
+        }
     }
     EXPECT_EQ(this->image().pixel(this->pixel(10.2, 0).x(), axis - 1), kWhite);
     for (int unit : {1, 5, 8}) EXPECT_EQ(this->image().pixel(this->pixel(unit, 0).x(), axis - 2), kWhite) << unit;

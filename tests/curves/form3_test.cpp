@@ -53,7 +53,9 @@ TEST_F(Form3Test, DefaultsDrawARoseOfTwelvePetalsOfRadiusFive) {
         const double tip = M_PI / 12 + k * M_PI / 6;
         EXPECT_TRUE(near(5 * std::cos(tip), 5 * std::sin(tip), kCurveBlue)) << k;
         // Between two petals, off the axes, the canvas stays white.
-        if (k % 3 != 0) EXPECT_EQ(at(4 * std::cos(k * M_PI / 6), 4 * std::sin(k * M_PI / 6)), kWhite) << k;
+        if (k % 3 != 0) {
+            EXPECT_EQ(at(4 * std::cos(k * M_PI / 6), 4 * std::sin(k * M_PI / 6)), kWhite) << k;
+        }
     }
     // Nothing beyond the radius.
     int beyond = 0;
