@@ -1,7 +1,8 @@
 // Time per sample of our evaluator (Var + Solve + Solution) beside muparser on the same texts,
 // with the function names translated, and beside the same formula compiled as C++ where there is
 // one. Each text runs twice: in a bare process, then in the state the program runs in, once a
-// QApplication exists. Prints a table per state with the ratios.
+// QApplication exists. Prints a table per state with the ratios. Also times the parametric
+// window's way of sampling: two texts handed in turn to one object at every sample.
 #include <benchmark/benchmark.h>
 #include <muParser.h>
 
@@ -24,6 +25,9 @@ namespace {
 constexpr double kE = 2.718281828;  // the evaluator's "e"
 constexpr double kPi = 3.14159265358979;
 
+// The evaluator class a text is timed with: the graph windows' or the special curves'.
+enum class Class { Graphs, SpecialCurves };
+
 struct Case {
     const char* label;
     std::string ours;
@@ -31,7 +35,16 @@ struct Case {
     const char* variable;
     double from, to;           // the variable's range
     double (*native)(double);  // the formula as C++, or null
+    Class evaluator = Class::Graphs;
 };
+
+// The special curves' "Folióide" of n = 1/5, over its range: the square root fails on most samples.
+const char* const kFolióide = "2 (e* cos(t/5) + Sqr(1 - e^2 *(sen(t/5)) ^2))";
+const char* const kFolióideTheirs = "2*(e*cos(t/5)+sqrt(1-e^2*(sin(t/5))^2))";
+double folióide(double t) {
+    const double s = std::sin(t / 5);
+    return 2 * (kE * std::cos(t / 5) + std::sqrt(1 - kE * kE * (s * s)));
+}
 
 // The natives follow each text's order of operations; they are only timed, never compared.
 const std::vector<Case>& cases() {
@@ -72,6 +85,8 @@ const std::vector<Case>& cases() {
                              std::atan(std::sqrt(std::fabs(x))) - std::max(x, std::cosh(x / 7))) /
                     (2 + s * s);
          }},
+        {"Folióide n=1/5, Equação", kFolióide, kFolióideTheirs, "t", 0, 10 * 3.14159, folióide, Class::SpecialCurves},
+        {"Folióide n=1/5, clsEquation", kFolióide, kFolióideTheirs, "t", 0, 10 * 3.14159, folióide},
     };
     return list;
 }
@@ -111,10 +126,11 @@ void enter(Process p) {
 void enter(Process) {}
 #endif
 
-void ours(benchmark::State& state, const Case& c, Process p) {
+template <class Evaluator>
+void oursWith(benchmark::State& state, const Case& c, Process p) {
     const auto xs = samples(c);
     const std::string name = c.variable;
-    plotaris::clsEquation eq;
+    Evaluator eq;
     eq.Equation(c.ours);
     double sum = 0;
     std::size_t i = 0;
@@ -124,6 +140,69 @@ void ours(benchmark::State& state, const Case& c, Process p) {
         eq.Solve();
         sum += eq.Solution();
         if (++i == xs.size()) i = 0;
+    }
+    benchmark::DoNotOptimize(sum);
+}
+
+void ours(benchmark::State& state, const Case& c, Process p) {
+    if (c.evaluator == Class::SpecialCurves) oursWith<plotaris::Equação>(state, c, p);
+    else oursWith<plotaris::clsEquation>(state, c, p);
+}
+
+// The parametric window's samples: x and y texts handed in turn to one object, each solved at t.
+struct Pair {
+    const char* label;
+    std::string x, y;
+};
+
+const std::vector<Pair>& pairs() {
+    static const std::vector<Pair> list = {
+        {"Bicórnio", "4sen(t)", "(4(cos(t)^2)*(2+cos(t)))/(3+(sen(t))^2)"},
+    };
+    return list;
+}
+
+Case pairRange(const Pair& pair) { return {pair.label, pair.x, pair.y, "t", 0, 6.28318, nullptr}; }
+
+void alternating(benchmark::State& state, const Pair& pair, Process p) {
+    const auto ts = samples(pairRange(pair));
+    const std::string name = "t";
+    plotaris::clsEquation eq;
+    double sum = 0;
+    std::size_t i = 0;
+    enter(p);
+    for (auto _ : state) {
+        eq.Equation(pair.x);
+        eq.Var(name, ts[i]);
+        eq.Solve();
+        sum += eq.Solution();
+        eq.Equation(pair.y);
+        eq.Var(name, ts[i]);
+        eq.Solve();
+        sum += eq.Solution();
+        if (++i == ts.size()) i = 0;
+    }
+    benchmark::DoNotOptimize(sum);
+}
+
+// The same samples on one object per text, each text given once: what the pair costs at best.
+void objectPerText(benchmark::State& state, const Pair& pair, Process p) {
+    const auto ts = samples(pairRange(pair));
+    const std::string name = "t";
+    plotaris::clsEquation first, second;
+    first.Equation(pair.x);
+    second.Equation(pair.y);
+    double sum = 0;
+    std::size_t i = 0;
+    enter(p);
+    for (auto _ : state) {
+        first.Var(name, ts[i]);
+        first.Solve();
+        sum += first.Solution();
+        second.Var(name, ts[i]);
+        second.Solve();
+        sum += second.Solution();
+        if (++i == ts.size()) i = 0;
     }
     benchmark::DoNotOptimize(sum);
 }
@@ -173,8 +252,8 @@ public:
         }
         ConsoleReporter::ReportRuns(runs);
     }
-    double find(Process p, const char* who, const Case& c) const {
-        const auto it = nanoseconds.find(std::string(prefix(p)) + who + c.label);
+    double find(Process p, const char* who, const char* label) const {
+        const auto it = nanoseconds.find(std::string(prefix(p)) + who + label);
         return it == nanoseconds.end() ? 0.0 : it->second;
     }
 };
@@ -183,11 +262,18 @@ void printTable(const TableReporter& r, Process p) {
     std::printf("\n%s\n", p == Process::Bare ? "Bare process" : "With a QApplication");
     std::printf("%-40s %8s %8s %8s %8s %8s\n", "text (ns per sample)", "ours", "muparser", "native", "/mup", "/native");
     for (const Case& c : cases()) {
-        const double o = r.find(p, "ours/", c), m = r.find(p, "muparser/", c), n = r.find(p, "native/", c);
+        const double o = r.find(p, "ours/", c.label), m = r.find(p, "muparser/", c.label),
+                     n = r.find(p, "native/", c.label);
         if (o == 0 || m == 0) continue;
         std::printf("%-40.40s %8.1f %8.1f ", c.label, o, m);
         if (n > 0) std::printf("%8.1f %8.2f %8.2f\n", n, o / m, o / n);
         else std::printf("%8s %8.2f %8s\n", "-", o / m, "-");
+    }
+    std::printf("%-40s %8s %8s %8s\n", "two texts per sample (ns per sample)", "one obj", "two objs", "ratio");
+    for (const Pair& pair : pairs()) {
+        const double one = r.find(p, "alternating/", pair.label), two = r.find(p, "object per text/", pair.label);
+        if (one == 0 || two == 0) continue;
+        std::printf("%-40.40s %8.1f %8.1f %8.2f\n", pair.label, one, two, one / two);
     }
 }
 
@@ -205,6 +291,12 @@ int main(int argc, char** argv) {
             benchmark::RegisterBenchmark((prefix(p) + std::string("muparser/") + tail).c_str(), theirs, c, p);
             if (c.native) benchmark::RegisterBenchmark((prefix(p) + std::string("native/") + tail).c_str(), native, c, p);
         }
+        for (const Pair& pair : pairs()) {
+            benchmark::RegisterBenchmark((prefix(p) + std::string("alternating/") + pair.label).c_str(), alternating,
+                                         pair, p);
+            benchmark::RegisterBenchmark((prefix(p) + std::string("object per text/") + pair.label).c_str(),
+                                         objectPerText, pair, p);
+        }
     }
     benchmark::Initialize(&argc, argv);
     TableReporter reporter;
@@ -213,8 +305,8 @@ int main(int argc, char** argv) {
     if (states.size() > 1) {
         std::printf("\n%-40s %8s\n", "ours, with a QApplication / bare", "ratio");
         for (const Case& c : cases()) {
-            const double bare = reporter.find(Process::Bare, "ours/", c);
-            const double app = reporter.find(Process::WithApplication, "ours/", c);
+            const double bare = reporter.find(Process::Bare, "ours/", c.label);
+            const double app = reporter.find(Process::WithApplication, "ours/", c.label);
             if (bare > 0 && app > 0) std::printf("%-40.40s %8.2f\n", c.label, app / bare);
         }
     }
