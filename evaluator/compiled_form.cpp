@@ -32,7 +32,7 @@ std::int32_t CompiledForm::emit(Operation op) {
 }
 
 std::int32_t CompiledForm::emitNegate(std::int32_t a) {
-    return emit({OperationKind::Negate, Operator::Mul, Function::Unknown, a, a});
+    return emit({OperationKind::Negate, Operator::Mul, Function::Unknown, false, a, a, -1});
 }
 
 std::int32_t CompiledForm::emitOperator(Operator oper, std::int32_t a, std::int32_t b) {
@@ -45,11 +45,11 @@ std::int32_t CompiledForm::emitOperator(Operator oper, std::int32_t a, std::int3
             oper = Operator::Mul;
         }
     }
-    return emit({OperationKind::Operator, oper, Function::Unknown, a, b});
+    return emit({OperationKind::Operator, oper, Function::Unknown, false, a, b, -1});
 }
 
-std::int32_t CompiledForm::emitFunction(Function fn, std::int32_t x, std::int32_t y) {
-    return emit({OperationKind::Function, Operator::Mul, fn, x, y});
+std::int32_t CompiledForm::emitFunction(Function fn, std::int32_t x, std::int32_t y, std::int32_t site, bool mustFail) {
+    return emit({OperationKind::Function, Operator::Mul, fn, mustFail, x, y, site});
 }
 
 namespace {
@@ -73,13 +73,13 @@ int CompiledForm::operandsOf(const Operation& op, std::int32_t& first, std::int3
     return 1;
 }
 
-void CompiledForm::step(Kind kind, std::int32_t leaf, unsigned char which, std::int32_t other) {
+void CompiledForm::step(Kind kind, std::int32_t leaf, unsigned char which, std::int32_t other, std::int32_t site) {
     // A load right after putting a value aside joins it in one step.
     if ((kind == Kind::Load || kind == Kind::LoadVariable) && !steps_.empty() && steps_.back().kind == Kind::Save) {
-        steps_.back() = Step{kind == Kind::Load ? Kind::SaveLoad : Kind::SaveLoadVariable, which, leaf, other};
+        steps_.back() = Step{kind == Kind::Load ? Kind::SaveLoad : Kind::SaveLoadVariable, which, leaf, other, site};
         return;
     }
-    steps_.push_back(Step{kind, which, leaf, other});
+    steps_.push_back(Step{kind, which, leaf, other, site});
     if (kind == Kind::Save) {
         ++depth_;
         saved_.resize(std::max(saved_.size(), idx(depth_)));
@@ -97,9 +97,9 @@ void CompiledForm::loadLeaf(std::int32_t place) {
 // second), or to a saved value (first) and the accumulator.
 void CompiledForm::combine(const Operation& op, std::int32_t leaf, bool leafFirst, bool saved) {
     if (op.kind == OperationKind::Function) {
-        const auto fn = static_cast<unsigned char>(op.fn);
-        if (saved) step(Kind::Function2Saved, -1, fn);
-        else step(leafFirst ? Kind::Function2OnLeaf : Kind::Function2, leaf, fn);
+        const auto fn = static_cast<unsigned char>(static_cast<unsigned char>(op.fn) | (op.mustFail ? kMustFail : 0));
+        if (saved) step(Kind::Function2Saved, -1, fn, -1, op.site);
+        else step(leafFirst ? Kind::Function2OnLeaf : Kind::Function2, leaf, fn, -1, op.site);
         return;
     }
     switch (op.oper) {
@@ -161,6 +161,9 @@ void CompiledForm::layOut(std::int32_t root) {
                 step(Kind::Negate);
             } else if (op.kind == OperationKind::Operator) {
                 step(Kind::Square);
+            } else if (op.mustFail) {
+                step(Kind::Function, -1, static_cast<unsigned char>(static_cast<unsigned char>(op.fn) | kMustFail), -1,
+                     op.site);
             } else {
                 switch (op.fn) {
                     case Function::Sin:
@@ -171,16 +174,16 @@ void CompiledForm::layOut(std::int32_t root) {
                     case Function::Arctg:
                     case Function::Atn: step(Kind::Atn); break;
                     case Function::Abs: step(Kind::Abs); break;
-                    case Function::Sqr: step(Kind::Sqrt); break;
+                    case Function::Sqr: step(Kind::Sqrt, -1, 0, -1, op.site); break;
                     case Function::Log:
-                    case Function::Ln: step(Kind::Ln); break;
+                    case Function::Ln: step(Kind::Ln, -1, 0, -1, op.site); break;
                     case Function::Exp: step(Kind::Exp); break;
                     case Function::Sinh:
                     case Function::Senh: step(Kind::Sinh); break;
                     case Function::Cosh: step(Kind::Cosh); break;
                     case Function::Tgh:
                     case Function::Tanh: step(Kind::Tanh); break;
-                    default: step(Kind::Function, -1, static_cast<unsigned char>(op.fn)); break;
+                    default: step(Kind::Function, -1, static_cast<unsigned char>(op.fn), -1, op.site); break;
                 }
             }
             continue;
@@ -256,8 +259,9 @@ bool CompiledForm::link(const Variables& vars) {
         if (s.index < 0) linkedAll_ = false;
     }
     linked_.clear();
-    for (const Step& s : steps_) linked_.push_back(LinkedStep{s.kind, s.which, address(s.leaf, vars), address(s.other, vars)});
-    linked_.push_back(LinkedStep{Kind::End, 0, nullptr, nullptr});
+    for (const Step& s : steps_)
+        linked_.push_back(LinkedStep{s.kind, s.which, s.site, address(s.leaf, vars), address(s.other, vars)});
+    linked_.push_back(LinkedStep{Kind::End, 0, -1, nullptr, nullptr});
     return linkedAll_;
 }
 

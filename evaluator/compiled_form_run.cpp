@@ -23,25 +23,31 @@ inline bool binary(Operator op, double x, double y, double& out) {
     }
 }
 
-// A function that may meet an invalid argument. With Marks, an invalid argument gives 1000, as
-// clsEquation marks the failing cell. Without, the cell would stay empty, which changes the cells
-// that later operations find: the full evaluation takes over.
+}  // namespace
+
+// A function that met an invalid argument: clsEquation marks its cell with 1000. In Equação the
+// cell stays empty, which changes the cells that later operations find: only a form built for that
+// failure can go on.
 template <bool Marks>
-inline bool valid(bool valid, double& out) {
-    if (!valid && Marks) out = kMark;
-    return valid || Marks;
+inline bool CompiledForm::invalidArgument(const LinkedStep& s, double& out) {
+    if constexpr (Marks) {
+        out = kMark;
+        return true;
+    }
+    failedSite_ = s.site;
+    return false;
 }
 
 template <bool Marks>
-inline bool function(Function f, double x, double y, double& out) {
-    switch (applyFunction(f, x, y, out)) {
+inline bool CompiledForm::function(const LinkedStep& s, double x, double y, double& out) {
+    if (!Marks && (s.which & kMustFail)) [[unlikely]]  // only Equação's forms have them; the value is never used
+        return applyFunction(static_cast<Function>(s.which & ~kMustFail), x, y, out) == Outcome::Invalid;
+    switch (applyFunction(static_cast<Function>(s.which), x, y, out)) {
         case Outcome::Ok: return true;
-        case Outcome::Invalid: return valid<Marks>(false, out);
+        case Outcome::Invalid: return invalidArgument<Marks>(s, out);
         default: return false;
     }
 }
-
-}  // namespace
 
 // Each step jumps straight to the next step's code: one dispatch per kind of step, which the
 // processor predicts far better than one shared dispatch. (Labels as values: a GNU extension that
@@ -172,11 +178,11 @@ abs:
     acc = absoluteValue(acc);
     PLOTARIS_NEXT;
 sqrt:
-    if (!valid<Marks>(squareRoot(acc, r), r)) return false;
+    if (!squareRoot(acc, r) && !invalidArgument<Marks>(*s, r)) return false;
     acc = r;
     PLOTARIS_NEXT;
 ln:
-    if (!valid<Marks>(naturalLogarithm(acc, r), r)) return false;
+    if (!naturalLogarithm(acc, r) && !invalidArgument<Marks>(*s, r)) return false;
     acc = r;
     PLOTARIS_NEXT;
 exp:
@@ -192,19 +198,19 @@ tanh:
     acc = hyperbolicTangent(acc);
     PLOTARIS_CHECKED_NEXT;
 fn:
-    if (!function<Marks>(static_cast<Function>(s->which), acc, acc, r)) return false;
+    if (!function<Marks>(*s, acc, acc, r)) return false;
     acc = r;
     PLOTARIS_NEXT;
 fn2:
-    if (!function<Marks>(static_cast<Function>(s->which), acc, *s->leaf, r)) return false;
+    if (!function<Marks>(*s, acc, *s->leaf, r)) return false;
     acc = r;
     PLOTARIS_NEXT;
 fn2OnLeaf:
-    if (!function<Marks>(static_cast<Function>(s->which), *s->leaf, acc, r)) return false;
+    if (!function<Marks>(*s, *s->leaf, acc, r)) return false;
     acc = r;
     PLOTARIS_NEXT;
 fn2Saved:
-    if (!function<Marks>(static_cast<Function>(s->which), *--saved, acc, r)) return false;
+    if (!function<Marks>(*s, *--saved, acc, r)) return false;
     acc = r;
     PLOTARIS_NEXT;
 end:

@@ -7,6 +7,7 @@
 
 #include "evaluator/compiled_form.h"
 #include "evaluator/evaluation.h"
+#include "evaluator/failure_paths.h"
 #include "evaluator/text_case.h"
 #include "evaluator/tokenizer.h"
 #include "evaluator/variables.h"
@@ -28,6 +29,7 @@ struct ParseOutcome {
     ParsedExpression parsed;
     std::optional<CompiledForm> form;
     std::optional<EvaluatorError> error;
+    FailurePaths failurePaths;  // Equação's forms for samples where functions fail
 };
 
 class EquationState {
@@ -54,7 +56,7 @@ public:
             last->text = expressionText;
             try {
                 last->parsed = parseExpression(expressionText);
-                last->form.emplace();
+                last->form.emplace(style);
                 if (!compile(last->parsed, cells, *last->form)) last->form.reset();
             } catch (const EvaluatorError& e) {
                 last->error = e;
@@ -69,15 +71,18 @@ public:
     // The sample of a drawing: the compact form gives the value. Everything else is kept out of
     // this path, so that the call stays cheap.
     void solve() {
-        if (!parsed || !form || !form->run(vars, style, result)) solveFully();
+        if (!parsed || !form || !form->run(vars, result)) solveFully();
         stale = false;
     }
 
     __attribute__((noinline)) void solveFully() {
         if (!parsed) {
             parse();
-            if (form && form->run(vars, style, result)) return;
+            if (form && form->run(vars, result)) return;
         }
+        if (form && style == FailureStyle::PresetResult &&
+            last->failurePaths.run(*form, last->parsed, cells, vars, result))
+            return;
         if (last) evaluate(last->parsed, vars, style, cells, result);
         else evaluate(ParsedExpression{{Token{}}, {}}, vars, style, cells, result);  // nothing given yet
     }

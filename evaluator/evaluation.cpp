@@ -1,5 +1,6 @@
 #include "evaluator/evaluation.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <type_traits>
 
@@ -18,17 +19,21 @@ struct CompileAbandoned {};
 
 // The steps of the evaluation, written once. In `Compiling` mode the numbers are places in the
 // compiled form instead of values: operations are recorded (or folded when their operands are
-// constants), and any failure abandons the compilation.
+// constants). A failure that depends on the values abandons the compilation. For Equação, the
+// failures that depend on no value (a cell that holds no number, a position outside the list) are
+// followed as the evaluation follows them, and so are the functions that the form is built to see
+// fail (`failing`, by site).
 template <bool Compiling>
 class Evaluation {
     using Value = std::conditional_t<Compiling, std::int32_t, double>;
 
 public:
     Evaluation(const ParsedExpression& e, const Variables* vars, FailureStyle style, WorkList& cells,
-               CompiledForm* form)
-        : e_(e), vars_(vars), style_(style), cells_(cells), form_(form) {}
+               CompiledForm* form, std::span<const std::int32_t> failing = {})
+        : e_(e), vars_(vars), style_(style), cells_(cells), form_(form), failing_(failing) {}
 
     void run(double& result) {
+        if constexpr (Compiling) x_ = y_ = form_->constant(0.0);  // the arguments before any is read
         // With no tokens there is no work list, and nothing can be read from it.
         listExists_ = e_.size() > 0;
         if (listExists_) cells_.load(e_);
@@ -40,6 +45,7 @@ public:
         const auto bound = static_cast<std::int32_t>(e_.order.size());
         for (i_ = 1; i_ <= bound; ++i_) {
             // The tokens in priority order, each acting on its neighbours in the work list.
+            site_ = i_;
             k_ = e_.order[static_cast<std::size_t>(i_ - 1)];
             tok_ = cells_[k_];
             dispatch();
@@ -47,8 +53,16 @@ public:
 
         // What is left in the first filled cell is the value.
         Value v{};
+        bool stored = false;
         if (!listExists_) failed(Outcome::Invalid);
-        else if (read(cells_.next(0), v)) store(result, v);
+        else if (read(cells_.next(0), v)) {
+            store(result, v);
+            stored = true;
+        }
+        if constexpr (Compiling) {
+            if (failingMet_ != failing_.size()) throw CompileAbandoned{};  // a site that is no failing function here
+            if (!stored) form_->finish(form_->constant(kMark));            // Equação's result stays 1000
+        }
     }
 
 private:
@@ -168,10 +182,20 @@ private:
         if (f == Function::Unknown) raiseError(kErrUndefinedFunction, "Função não definida: " + tokText() + ")");
         if constexpr (Compiling) {
             if (drawsRandomNumbers(f)) throw CompileAbandoned{};
-            double r = 0.0;
-            const bool folds = form_->isConstant(x_) && form_->isConstant(y_) &&
-                               applyFunction(f, form_->constantValue(x_), form_->constantValue(y_), r) == Outcome::Ok;
-            write(k_, folds ? form_->constant(r) : form_->emitFunction(f, x_, y_));
+            const bool fails = std::find(failing_.begin(), failing_.end(), site_) != failing_.end();
+            failingMet_ += fails;
+            if (form_->isConstant(x_) && form_->isConstant(y_)) {
+                double r = 0.0;
+                const Outcome o = applyFunction(f, form_->constantValue(x_), form_->constantValue(y_), r);
+                if (o == Outcome::Ok && !fails) return write(k_, form_->constant(r));
+                if (o == Outcome::Invalid && style_ == FailureStyle::PresetResult) return;  // the cell stays empty
+                if (fails) throw CompileAbandoned{};  // it fails otherwise, or never
+            }
+            if (fails) {
+                form_->emitFunction(f, x_, y_, site_, true);  // the cell stays empty
+                return;
+            }
+            write(k_, form_->emitFunction(f, x_, y_, site_));
         } else {
             double r = 0.0;
             const Outcome o = applyFunction(f, x_, y_, r);
@@ -192,6 +216,10 @@ private:
                     else return write(k_, static_cast<double>(randomSource().next()));
                 case NameKind::Variable: break;
             }
+        }
+        // A number taken as a name: its text is not known while compiling.
+        if constexpr (Compiling) {
+            if (tok_.kind != Cell::Kind::Text) throw CompileAbandoned{};
         }
         lookupFlag_ = true;
         const std::string key = tokText();
@@ -256,7 +284,12 @@ private:
 
     // The failure rule.
     void failed(Outcome o) {
-        if constexpr (Compiling) throw CompileAbandoned{};
+        if constexpr (Compiling) {
+            // While compiling, only a cell or a position can fail: whatever the values, the same
+            // failure at every sample. Equação goes on past it, with nothing to mark.
+            if (o != Outcome::Invalid || style_ != FailureStyle::PresetResult || lookupFlag_) throw CompileAbandoned{};
+            return;
+        }
         markCell();
         switch (o) {
             case Outcome::Overflow: raiseOverflow();
@@ -283,11 +316,14 @@ private:
     FailureStyle style_;
     WorkList& cells_;
     CompiledForm* form_;
+    std::span<const std::int32_t> failing_;
+    std::size_t failingMet_ = 0;
 
     bool listExists_ = false;
     bool lookupFlag_ = false;
     // The locals keep their values from one token to the next within a call.
     std::int32_t i_ = 0, k_ = 0, a_ = 0, b_ = 0, c_ = 0, p_ = 0;
+    std::int32_t site_ = 0;  // the value of i_ at which the current token's steps began
     Value x_{}, y_{};
     Cell tok_{};
 };
@@ -298,10 +334,11 @@ void evaluate(const ParsedExpression& e, const Variables& vars, FailureStyle sty
     Evaluation<false>(e, &vars, style, cells, nullptr).run(result);
 }
 
-bool compile(const ParsedExpression& e, WorkList& cells, CompiledForm& form) {
+bool compile(const ParsedExpression& e, WorkList& cells, CompiledForm& form, std::span<const std::int32_t> failing) {
+    if (!failing.empty() && form.style() != FailureStyle::PresetResult) return false;
     try {
         double unused = 0.0;
-        Evaluation<true>(e, nullptr, FailureStyle::MarkCell, cells, &form).run(unused);
+        Evaluation<true>(e, nullptr, form.style(), cells, &form, failing).run(unused);
         return true;
     } catch (const CompileAbandoned&) {
         return false;

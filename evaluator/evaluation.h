@@ -9,6 +9,9 @@
 // then marks the current operation's cell with 1000.
 #pragma once
 
+#include <cstdint>
+#include <span>
+
 #include "evaluator/compiled_form.h"
 #include "evaluator/equation.h"
 #include "evaluator/token.h"
@@ -23,8 +26,12 @@ namespace plotaris::detail {
 void evaluate(const ParsedExpression& e, const Variables& vars, FailureStyle style, WorkList& cells,
               double& result);
 
-// Follows an evaluation that meets no failure and records its operations. False when the
-// expression cannot be compiled: it fails somewhere whatever the values, or draws random numbers.
-bool compile(const ParsedExpression& e, WorkList& cells, CompiledForm& form);
+// Follows an evaluation and records its operations into `form`, for the evaluator class the form
+// is for. The form gives the values of the samples at which no operation fails, save, in Equação,
+// the functions applied at the sites `failing` (each the index in the evaluation order at which the
+// function token is taken), which must meet an invalid argument. False when the expression cannot
+// be compiled so: it fails whatever the values, draws random numbers, or has no such functions.
+bool compile(const ParsedExpression& e, WorkList& cells, CompiledForm& form,
+             std::span<const std::int32_t> failing = {});
 
 }  // namespace plotaris::detail

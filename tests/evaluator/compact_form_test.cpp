@@ -27,7 +27,7 @@ bool sameValue(double a, double b) {
 int compare(const std::string& text, FailureStyle style) {
     const ParsedExpression parsed = parseExpression(text);
     WorkList cells;
-    CompiledForm form;
+    CompiledForm form(style);
     if (!compile(parsed, cells, form)) return -1;
     int given = 0;
     Variables vars;  // one set for all samples, as the evaluator keeps it: the form holds its addresses
@@ -42,7 +42,7 @@ int compare(const std::string& text, FailureStyle style) {
             error = e.number;
         }
         double compact = 0.0;
-        if (!form.run(vars, style, compact)) continue;
+        if (!form.run(vars, compact)) continue;
         ++given;
         EXPECT_FALSE(error) << text << " at " << x << ": the form gave " << compact << " where the evaluation fails with "
                             << error.value_or(0);
