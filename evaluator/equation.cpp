@@ -1,14 +1,11 @@
-// The evaluator object: a cache around the tokenizer and the evaluation. The text is tokenized
-// once after each change of text (setting the same text again reuses the earlier tokens, which
-// are the same); the value is computed by `Solve`, and `Solution` computes only when stale.
+// The evaluator object: a cache around the tokenizer and the evaluation. A text is tokenized once
+// (setting the same text again, or one of the last few texts, reuses the earlier tokens, which are
+// the same); the value is computed by `Solve`, and `Solution` computes only when stale.
 #include "evaluator/equation.h"
-
-#include <optional>
 
 #include "evaluator/compiled_form.h"
 #include "evaluator/evaluation.h"
-#include "evaluator/failure_paths.h"
-#include "evaluator/text_case.h"
+#include "evaluator/recent_texts.h"
 #include "evaluator/tokenizer.h"
 #include "evaluator/variables.h"
 #include "evaluator/vector_state.h"
@@ -23,15 +20,6 @@ const char* EvaluatorError::what() const noexcept { return description.c_str(); 
 
 namespace detail {
 
-// The outcome of tokenizing one text: its tokens, order and compact form, or the error it raises.
-struct ParseOutcome {
-    std::string text;
-    ParsedExpression parsed;
-    std::optional<CompiledForm> form;
-    std::optional<EvaluatorError> error;
-    FailurePaths failurePaths;  // Equação's forms for samples where functions fail
-};
-
 class EquationState {
 public:
     explicit EquationState(FailureStyle s) : style(s) {}
@@ -40,32 +28,34 @@ public:
     bool stale = false;
     bool parsed = true;
     bool graus = false;
-    std::string rawText;         // the text as last given, to recognise it cheaply when given again
-    std::string expressionText;  // in lower case
-    bool textChanged = false;    // since the last tokenizing
     double result = 0.0;
     Variables vars;
-    std::optional<ParseOutcome> last;  // the last text tokenized
-    CompiledForm* form = nullptr;      // its compact form, when it has one and is parsed
+    RecentTexts texts;
+    GivenText* text = nullptr;     // the current text, once one is given
+    CompiledForm* form = nullptr;  // its compact form, when it has one and is parsed
     WorkList cells;
 
+    // A text given again stands as tokenized, unless tokenizing it failed: that error comes again.
+    void given(GivenText& t) {
+        text = &t;
+        parsed = t.tokenized && !t.error;
+        form = parsed && t.form ? &*t.form : nullptr;
+    }
+
     void parse() {
-        form = nullptr;
-        if (!last || (textChanged && last->text != expressionText)) {
-            last.emplace();
-            last->text = expressionText;
+        GivenText& t = *text;
+        if (!t.tokenized) {
             try {
-                last->parsed = parseExpression(expressionText);
-                last->form.emplace(style);
-                if (!compile(last->parsed, cells, *last->form)) last->form.reset();
+                t.parsed = parseExpression(t.lowerCase);
+                t.form.emplace(style);
+                if (!compile(t.parsed, cells, *t.form)) t.form.reset();
             } catch (const EvaluatorError& e) {
-                last->error = e;
+                t.error = e;
             }
+            t.tokenized = true;
         }
-        textChanged = false;
-        if (last->error) throw *last->error;
-        parsed = true;
-        form = last->form ? &*last->form : nullptr;
+        given(t);
+        if (t.error) throw *t.error;
     }
 
     // The sample of a drawing: the compact form gives the value. Everything else is kept out of
@@ -81,9 +71,9 @@ public:
             if (form && form->run(vars, result)) return;
         }
         if (form && style == FailureStyle::PresetResult &&
-            last->failurePaths.run(*form, last->parsed, cells, vars, result))
+            text->failurePaths.run(*form, text->parsed, cells, vars, result))
             return;
-        if (last) evaluate(last->parsed, vars, style, cells, result);
+        if (text) evaluate(text->parsed, vars, style, cells, result);
         else evaluate(ParsedExpression{{Token{}}, {}}, vars, style, cells, result);  // nothing given yet
     }
 };
@@ -107,28 +97,18 @@ void EquationObject::VarClear() {
 
 namespace {
 
-__attribute__((noinline)) void newText(EquationState& s, const std::string& e) {
-    s.rawText = e;
-    s.expressionText = toLowerCase(e);
-    s.textChanged = true;
-    s.parsed = false;
-}
+__attribute__((noinline)) void anotherText(EquationState& s, const std::string& e) { s.given(s.texts.take(e)); }
 
 }  // namespace
 
 void EquationObject::Equation(const std::string& e) {
     EquationState& s = *state_;
-    if (e != s.rawText) {
-        newText(s, e);
-    } else if (s.textChanged || !s.last || s.last->error) {
-        s.parsed = false;
-    }
-    // Otherwise it is the text tokenized last, without error: tokenizing it again would give the
-    // same tokens, so they stand (the drawings give the text again at every sample).
+    // The same text again changes nothing: the drawings give the text at every sample.
+    if (!s.text || e != s.text->raw) anotherText(s, e);
     s.stale = true;
 }
 
-std::string EquationObject::Equation() const { return state_->expressionText; }
+std::string EquationObject::Equation() const { return state_->text ? state_->text->lowerCase : std::string(); }
 
 void EquationObject::VarRemove(const std::string& name) {
     state_->vars.remove(name);
