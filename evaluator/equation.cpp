@@ -31,8 +31,11 @@ public:
     double result = 0.0;
     Variables vars;
     RecentTexts texts;
-    GivenText* text = nullptr;     // the current text, once one is given
-    CompiledForm* form = nullptr;  // its compact form, when it has one and is parsed
+    GivenText* text = nullptr;  // the current text, once one is given
+    // The compact form tried first, when the text has one and is parsed: the text's own, or, in
+    // Equação, the form that gave the last sample where functions failed, since such samples come
+    // in runs.
+    CompiledForm* form = nullptr;
     WorkList cells;
 
     // A text given again stands as tokenized, unless tokenizing it failed: that error comes again.
@@ -69,10 +72,18 @@ public:
         if (!parsed) {
             parse();
             if (form && form->run(vars, result)) return;
+        } else if (form && text->form && form != &*text->form) {
+            // The failures of the last samples are over: back to the text's own form.
+            form->takeFailedSite();
+            form = &*text->form;
+            if (form->run(vars, result)) return;
         }
-        if (form && style == FailureStyle::PresetResult &&
-            text->failurePaths.run(*form, text->parsed, cells, vars, result))
-            return;
+        if (form && style == FailureStyle::PresetResult) {
+            if (CompiledForm* gave = text->failurePaths.run(*form, text->parsed, cells, vars, result)) {
+                form = gave;
+                return;
+            }
+        }
         if (text) evaluate(text->parsed, vars, style, cells, result);
         else evaluate(ParsedExpression{{Token{}}, {}}, vars, style, cells, result);  // nothing given yet
     }

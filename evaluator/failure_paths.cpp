@@ -6,23 +6,22 @@
 
 namespace plotaris::detail {
 
-bool FailurePaths::run(CompiledForm& first, const ParsedExpression& e, WorkList& cells, const Variables& vars,
-                       double& result) {
+CompiledForm* FailurePaths::run(CompiledForm& first, const ParsedExpression& e, WorkList& cells,
+                                const Variables& vars, double& result) {
     std::array<std::int32_t, kMostFailing> sites{};
     std::size_t count = 0;
     CompiledForm* form = &first;
     for (;;) {
         const std::int32_t site = form->takeFailedSite();
-        if (site < 0 || count == sites.size()) return false;
+        if (site < 0 || count == sites.size()) return nullptr;
         auto* const end = sites.data() + count;
         auto* const at = std::lower_bound(sites.data(), end, site);
-        if (at != end && *at == site) return false;  // a form never reports a failure it was built for
+        if (at != end && *at == site) return nullptr;  // a form never reports a failure it was built for
         std::move_backward(at, end, end + 1);
         *at = site;
         ++count;
         CompiledForm* next = formFor({sites.data(), count}, e, cells);
-        if (!next) return false;
-        if (next->run(vars, result)) return true;
+        if (!next || next->run(vars, result)) return next;
         form = next;
     }
 }

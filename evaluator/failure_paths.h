@@ -22,9 +22,10 @@ namespace plotaris::detail {
 class FailurePaths {
 public:
     // After `first` gave up on a function that failed: runs the forms for the failures met, one
-    // more each time. False when none of them gives the value: the full evaluation must run.
-    bool run(CompiledForm& first, const ParsedExpression& e, WorkList& cells, const Variables& vars,
-             double& result);
+    // more each time. The form that gave the value, or null when none did: the full evaluation
+    // must run.
+    CompiledForm* run(CompiledForm& first, const ParsedExpression& e, WorkList& cells, const Variables& vars,
+                      double& result);
 
 private:
     static constexpr std::size_t kMostFailing = 4;     // functions failing at one sample

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "evaluator/compiled_form.h"
+#include "evaluator/equation.h"
 #include "evaluator/evaluation.h"
 #include "evaluator/failure_paths.h"
 #include "evaluator/text_case.h"
@@ -99,6 +100,38 @@ TEST(FailurePaths, FailuresThatDependOnNoValueAreFollowedAtEverySample) {
         const Tally t = compare(text);
         EXPECT_EQ(t.given, t.values) << text;
         EXPECT_EQ(t.byFailure, 0) << text;
+    }
+}
+
+// An object goes in and out of runs of failing samples, and from one set of failing functions to
+// another: every sample is what the full evaluation gives.
+TEST(FailurePaths, ObjectsGoInAndOutOfFailingRuns) {
+    for (const char* text : {"2 (e* cos(x/5) + Sqr(1 - e^2 *(sen(x/5)) ^2))", "sqr(x)*sqr(x-1)+log(x+3)",
+                             "sen(sqr(x))+1", "1/sqr(x+2)"}) {
+        SCOPED_TRACE(text);
+        const ParsedExpression parsed = parseExpression(toLowerCase(text));
+        Equação eq;
+        eq.Equation(text);
+        WorkList cells;
+        for (double x = -5; x <= 32; x += 0.0625) {
+            eq.Var("x", x);
+            Variables vars;
+            vars.set("x", x);
+            double full = 0.0;
+            int error = 0;
+            try {
+                evaluate(parsed, vars, FailureStyle::PresetResult, cells, full);
+            } catch (const EvaluatorError& e) {
+                error = e.number;
+            }
+            try {
+                eq.Solve();
+                EXPECT_EQ(error, 0) << "at " << x;
+                EXPECT_TRUE(sameValue(eq.Solution(), full)) << "at " << x << ": " << eq.Solution() << " vs " << full;
+            } catch (const EvaluatorError& e) {
+                EXPECT_EQ(e.number, error) << "at " << x;
+            }
+        }
     }
 }
 
