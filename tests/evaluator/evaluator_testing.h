@@ -16,11 +16,9 @@ struct Result {
     std::string description;
 };
 
-template <class Evaluator = clsEquation>
-Result evaluateAt(const std::string& text, double x = 0.0) {
-    Evaluator eq;
-    eq.Equation(text);
-    eq.Var("x", x);
+// Solves with the text and variables the object holds.
+template <class Evaluator>
+Result solve(Evaluator& eq) {
     Result r;
     try {
         eq.Solve();
@@ -32,6 +30,14 @@ Result evaluateAt(const std::string& text, double x = 0.0) {
         EXPECT_EQ(e.source, "Interpretador");
     }
     return r;
+}
+
+template <class Evaluator = clsEquation>
+Result evaluateAt(const std::string& text, double x = 0.0) {
+    Evaluator eq;
+    eq.Equation(text);
+    eq.Var("x", x);
+    return solve(eq);
 }
 
 inline void PrintTo(const Result& r, std::ostream* os) {

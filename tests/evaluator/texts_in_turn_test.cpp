@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -20,16 +21,7 @@ template <class Evaluator>
 Result solveAt(Evaluator& eq, const std::string& text, double t) {
     eq.Equation(text);
     eq.Var("t", t);
-    Result r;
-    try {
-        eq.Solve();
-        r.value = eq.Solution();
-        r.ok = true;
-    } catch (const EvaluatorError& e) {
-        r.error = e.number;
-        r.description = e.description;
-    }
-    return r;
+    return testing::solve(eq);
 }
 
 bool same(const Result& a, const Result& b) {
