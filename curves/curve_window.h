@@ -27,15 +27,6 @@ namespace platform {
 class Frame;
 }
 
-// How a window samples its curves: the step of t, and the most samples a drawing may take (a few
-// seconds' work at most); a wider range is refused with `tooMany`, rather than left to keep the
-// window busy for hours.
-struct CurveSampling {
-    double step;
-    double maxSamples;
-    const char* tooMany;
-};
-
 class CurveWindow : public FormWindow {
 public:
     void Form_Load() override;
@@ -86,22 +77,24 @@ protected:
     // ends it with "Erro na expressão analítica:" and its description, keeping the points drawn.
     void drawCurve(const std::function<void(clsEquation&)>& drawing);
 
-    // Samples the curve from the value of `from` to that of `to` (both evaluated with x = PontoX)
-    // and plots the points `keep` accepts in the curve colour.
+    // Samples the curve by `step` from the value of `from` to that of `to` (both evaluated with
+    // x = PontoX) and plots the points `keep` accepts in the curve colour.
     template <class Keep>
     void plotCurve(clsEquation& equation, const canvas::Curve& curve, const QLineEdit* from, const QLineEdit* to,
-                   CurveSampling sampling, Keep&& keep, canvas::Sample* last = nullptr) {
+                   double step, Keep&& keep, canvas::Sample* last = nullptr) {
         const double start = rangeValue(equation, from);
         const double end = rangeValue(equation, to);
-        checkSampleCount(start, end, sampling);
-        canvas::sampleCurve(equation, curve, start, end, sampling.step, keep,
-                            canvas->pointTargets(CommonDialog1.Color.rgb()), last);
+        checkSampleCount(start, end, step);
+        canvas::sampleCurve(equation, curve, start, end, step, keep, canvas->pointTargets(CommonDialog1.Color.rgb()),
+                            last);
     }
 
 private:
     void DesenharEixos();
     double rangeValue(clsEquation& equation, const QLineEdit* box) const;
-    static void checkSampleCount(double start, double end, CurveSampling sampling);
+    // A range of more samples than a drawing may take (a second's work or so) is refused rather
+    // than left to keep the window busy for hours.
+    static void checkSampleCount(double start, double end, double step);
 };
 
 }  // namespace plotaris

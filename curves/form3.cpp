@@ -3,16 +3,14 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-#include "canvas/sample_range.h"
 #include "curves/polar_curves.h"
 
 namespace plotaris {
 
 namespace {
 
-// 62 832 samples from -pi to pi; a range of 1000 at most.
-constexpr CurveSampling kSampling{0.0001, canvas::kMaxSamples,
-                                  "O intervalo de t é demasiado largo: o desenho teria mais de dez milhões de pontos."};
+// t goes up by a ten-thousandth: 62 832 samples from -pi to pi.
+constexpr double kStep = 0.0001;
 
 }  // namespace
 
@@ -44,7 +42,7 @@ void Form3::DesenharPolares_Click() {
         curve.text = EquaçãoPolares->text().toStdString();
         curve.textEverySample = false;
         // Points beyond the frame fall outside the visible area.
-        plotCurve(equation, curve, InícioPolares, FinalPolares, kSampling, canvas::KeepEveryPoint{});
+        plotCurve(equation, curve, InícioPolares, FinalPolares, kStep, canvas::KeepEveryPoint{});
     });
 }
 

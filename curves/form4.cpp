@@ -10,9 +10,8 @@ namespace plotaris {
 
 namespace {
 
-// 6 284 samples from -pi to pi; a range of 1000 at most, as each sample hands both texts over.
-constexpr CurveSampling kSampling{0.001, 1e6,
-                                  "O intervalo de t é demasiado largo: o desenho teria mais de um milhão de pontos."};
+// t goes up by a thousandth: 6 284 samples from -pi to pi.
+constexpr double kStep = 0.001;
 constexpr double kYLimit = 8;  // points with |y| of 8 or more are not drawn
 
 }  // namespace
@@ -52,7 +51,7 @@ void Form4::DesenharParamétricas_Click() {
             frame.PontoY = last.second;
         });
         // Only y is tested: points beyond the frame sideways fall outside the visible area.
-        plotCurve(equation, curve, InícioParamétricas, FinalParamétricas, kSampling,
+        plotCurve(equation, curve, InícioParamétricas, FinalParamétricas, kStep,
                   canvas::SecondInside{-kYLimit, kYLimit}, &last);
     });
 }

@@ -169,7 +169,7 @@ TEST_F(Form4Test, ACounterThatStopsChangingEndsTheDrawing) {
     form->DesenharParamétricas_Click();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text, kHeading + QStringLiteral("O intervalo de t é demasiado largo: o desenho teria "
-                                                                  "mais de um milhão de pontos."));
+                                                                  "mais de dez milhões de pontos."));
 }
 
 }  // namespace plotaris::testing
