@@ -30,6 +30,7 @@ Outcome power(double a, double b, double& out) {
     if (a < 0.0 && b != std::trunc(b)) return Outcome::Invalid;
     if (b == 2.0) return checked(square(a), out);  // the commonest power
     if (b == 1.0) return checked(a, out);
+    if (b == 3.0) return checked(cube(a), out);
     return checked(std::pow(a, b), out);
 }
 
