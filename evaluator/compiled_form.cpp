@@ -67,7 +67,10 @@ int CompiledForm::operandsOf(const Operation& op, std::int32_t& first, std::int3
     switch (op.kind) {
         case OperationKind::Negate: return 1;
         case OperationKind::Operator:
-            return op.oper == Operator::Pow && isConstant(op.b) && constantValue(op.b) == 2.0 ? 1 : 2;
+            return op.oper == Operator::Pow && isConstant(op.b) &&
+                           (constantValue(op.b) == 2.0 || constantValue(op.b) == 3.0)
+                       ? 1
+                       : 2;
         case OperationKind::Function: return op.a != op.b && takesTwoArguments(op.fn) ? 2 : 1;
     }
     return 1;
@@ -160,7 +163,7 @@ void CompiledForm::layOut(std::int32_t root) {
             if (op.kind == OperationKind::Negate) {
                 step(Kind::Negate);
             } else if (op.kind == OperationKind::Operator) {
-                step(Kind::Square);
+                step(constantValue(op.b) == 2.0 ? Kind::Square : Kind::Cube);
             } else if (op.mustFail) {
                 step(Kind::Function, -1, static_cast<unsigned char>(static_cast<unsigned char>(op.fn) | kMustFail), -1,
                      op.site);

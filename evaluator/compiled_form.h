@@ -80,7 +80,7 @@ private:
         AddPair, SubtractPair, MultiplyPair, DividePair,            // acc = leaf op other leaf; checked
         Add, Subtract, SubtractFrom, Multiply, Divide, DivideInto,  // acc op leaf, leaf op acc; checked
         AddSaved, SubtractSaved, MultiplySaved, DivideSaved,         // saved op acc; checked
-        Square,                                                      // checked
+        Square, Cube,                                                // checked
         Operator, OperatorOnLeaf, OperatorSaved,  // other operators: acc op leaf, leaf op acc, saved op acc
         Power,                                    // acc ^ leaf
         Sin, Cos, Tan, Atn, Abs, Sqrt, Ln,        // in line

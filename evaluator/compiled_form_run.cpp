@@ -60,7 +60,7 @@ bool CompiledForm::execute(double& result) {
         &&load, &&loadVariable, &&save, &&saveLoad, &&saveLoadVariable, &&negate,
         &&addPair, &&subtractPair, &&multiplyPair, &&dividePair,
         &&add, &&subtract, &&subtractFrom, &&multiply, &&divide, &&divideInto,
-        &&addSaved, &&subtractSaved, &&multiplySaved, &&divideSaved, &&squareStep,
+        &&addSaved, &&subtractSaved, &&multiplySaved, &&divideSaved, &&squareStep, &&cubeStep,
         &&oper, &&operOnLeaf, &&operSaved, &&power,
         &&sin, &&cos, &&tan, &&atn, &&abs, &&sqrt, &&ln,
         &&exp, &&sinh, &&cosh, &&tanh,
@@ -142,6 +142,9 @@ divideSaved:
     PLOTARIS_CHECKED_NEXT;
 squareStep:
     acc = square(acc);
+    PLOTARIS_CHECKED_NEXT;
+cubeStep:
+    acc = cube(acc);
     PLOTARIS_CHECKED_NEXT;
 oper:
     if (!binary(static_cast<Operator>(s->which), acc, *s->leaf, r)) return false;

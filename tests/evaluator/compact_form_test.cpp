@@ -68,7 +68,7 @@ TEST(CompactForm, LeavesOnEitherSideOfEachOperator) {
 TEST(CompactForm, ValuesPutAsideForTheSecondOperand) {
     for (const char* text : {"(x+1)*(x-1)", "(x+1)-(x*2)", "(x+1)/(x-2)", "(x+1)+(x*3)", "(x+1)^(x-1)",
                              "(x+1)\\(x-3)", "(x*7)%(x+2)", "((x+1)*(x+2))-((x+3)/(x+4))",
-                             "2/(x-1)", "2^(x/3)", "10-(x*x)", "(x+1)*2^x", "x^2-4", "-(x-6)^2+10", "1/3x*(2-sen(x))", "3*sen(2x)*cos(x)+x^3/6",
+                             "2/(x-1)", "2^(x/3)", "10-(x*x)", "(x+1)*2^x", "(x+1)^3", "2*(x-1)^3", "x^2-4", "-(x-6)^2+10", "1/3x*(2-sen(x))", "3*sen(2x)*cos(x)+x^3/6",
                              "sen(x)-(cos(x)-(tg(x)-(x-(1-(x/2)))))"})
         expectSameInBothClasses(text);
 }
