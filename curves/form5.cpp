@@ -7,7 +7,7 @@
 #include "canvas/palette.h"
 #include "canvas/picture_area.h"
 #include "canvas/sampling.h"
-#include "curves/special_families.h"
+#include "curves/gallery_families.h"
 #include "evaluator/equation.h"
 #include "platform/frame.h"
 #include "platform/mouse_pointer.h"

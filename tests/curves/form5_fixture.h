@@ -8,7 +8,7 @@
 
 #include "canvas/picture_area.h"
 #include "curves/form5.h"
-#include "curves/special_families.h"
+#include "curves/gallery_families.h"
 #include "tests/support/canvas_pixels.h"
 #include "tests/support/scripted_dialogs.h"
 #include "windows/window_registry.h"

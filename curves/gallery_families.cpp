@@ -1,7 +1,7 @@
 // The families are built from their rules: each member belongs to a value n = p/q, q being the
 // column's denominator; its caption, curve text and range follow from p and q. The texts keep
 // their irregular blanks, "*" and capitals: they reach the evaluator as they are.
-#include "curves/special_families.h"
+#include "curves/gallery_families.h"
 
 #include <algorithm>
 

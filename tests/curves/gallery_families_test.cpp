@@ -10,7 +10,7 @@
 #include <tuple>
 #include <vector>
 
-#include "curves/special_families.h"
+#include "curves/gallery_families.h"
 #include "evaluator/equation.h"
 
 namespace plotaris::curves {

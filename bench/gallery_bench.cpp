@@ -11,7 +11,7 @@
 #include "canvas/counted_loop.h"
 #include "canvas/sampling.h"
 #include "curves/form5.h"
-#include "curves/special_families.h"
+#include "curves/gallery_families.h"
 #include "evaluator/equation.h"
 #include "windows/window_registry.h"
 
