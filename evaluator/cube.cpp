@@ -62,9 +62,6 @@ template <bool WithFma>
     return std::pow(a, 3.0);
 }
 
-[[gnu::target("fma")]] double cubeWithFma(double a) { return roundedCube<true>(a); }
-double cubeBySplitting(double a) { return roundedCube<false>(a); }
-
 // Chosen once: the fused multiply-add gives the exact products in one step each.
 const bool processorHasFma = [] {
     __builtin_cpu_init();
@@ -72,6 +69,11 @@ const bool processorHasFma = [] {
 }();
 
 }  // namespace
+
+[[gnu::target("fma")]] double cubeWithFma(double a) { return roundedCube<true>(a); }
+double cubeBySplitting(double a) { return roundedCube<false>(a); }
+
+bool cubeCanUseFma() { return processorHasFma; }
 
 double cube(double a) { return processorHasFma ? cubeWithFma(a) : cubeBySplitting(a); }
 

@@ -7,19 +7,35 @@
 #include <cmath>
 #include <cstdint>
 #include <random>
+#include <vector>
 
 #include "evaluator/arithmetic.h"
 #include "tests/evaluator/evaluator_testing.h"
 
-using plotaris::detail::cube;
-
 namespace {
+
+using Cube = double (*)(double);
+
+// Both ways, where the processor has them.
+const std::vector<Cube>& cubes() {
+    static const std::vector<Cube> ways = [] {
+        std::vector<Cube> w{plotaris::detail::cube, plotaris::detail::cubeBySplitting};
+        if (plotaris::detail::cubeCanUseFma()) w.push_back(plotaris::detail::cubeWithFma);
+        return w;
+    }();
+    return ways;
+}
 
 // Compares bit patterns, so that -0 and +0 differ; stops at the first difference.
 ::testing::AssertionResult sameAsPow(double a) {
-    const double ours = cube(a), reference = std::pow(a, 3.0);
-    if (std::bit_cast<std::uint64_t>(ours) == std::bit_cast<std::uint64_t>(reference)) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << std::hexfloat << "cube(" << a << ") = " << ours << ", pow gives " << reference;
+    const double reference = std::pow(a, 3.0);
+    for (const Cube cube : cubes()) {
+        const double ours = cube(a);
+        if (std::bit_cast<std::uint64_t>(ours) != std::bit_cast<std::uint64_t>(reference))
+            return ::testing::AssertionFailure() << std::hexfloat << "cube(" << a << ") = " << ours << ", pow gives "
+                                                 << reference;
+    }
+    return ::testing::AssertionSuccess();
 }
 
 }  // namespace
