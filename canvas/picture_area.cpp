@@ -92,9 +92,11 @@ void PictureArea::setHeightTwips(double height) {
 void PictureArea::resizeImage(QSize size) {
     QImage resized(size.expandedTo(QSize(0, 0)), QImage::Format_RGB32);
     resized.fill(backColor_);
+    pointsWritten_.clear();
     if (!image_.isNull()) {
         QPainter painter(&resized);
         painter.drawImage(0, 0, image_);
+        fullFillNeeded_ = true;
     }
     image_ = resized;
     pixels_ = nullptr;
@@ -129,20 +131,22 @@ void PictureArea::rememberPixelBox(int column, int row) {
     // The cell's edges in user units, narrowed by far more than the rounding to single precision
     // and the arithmetic of point() can move a value, so that every point strictly inside the box
     // lands on this cell. A box that narrows to nothing is empty.
-    const auto narrowedCell = [](double origin, double perUnit, int cell, double& low, double& high) {
-        double a = origin + cell / perUnit, b = origin + (cell + 1) / perUnit;
+    const auto narrowedCell = [](double origin, double perPixel, int cell, double& low, double& high) {
+        double a = origin + cell * perPixel, b = origin + (cell + 1) * perPixel;
         if (a > b) std::swap(a, b);
-        const double margin = (std::fabs(a) + std::fabs(b) + std::fabs(origin)) * 0x1p-22 + 0x1p-30 / std::fabs(perUnit);
+        const double margin = (std::fabs(a) + std::fabs(b) + std::fabs(origin)) * 0x1p-22 + 0x1p-30 * std::fabs(perPixel);
         low = a + margin;
         high = b - margin;
     };
-    narrowedCell(scaleLeft_, pixelsPerUnitX_, column, sameXLow_, sameXHigh_);
-    narrowedCell(scaleTop_, pixelsPerUnitY_, row, sameYLow_, sameYHigh_);
+    narrowedCell(scaleLeft_, unitsPerPixelX_, column, sameXLow_, sameXHigh_);
+    narrowedCell(scaleTop_, unitsPerPixelY_, row, sameYLow_, sameYHigh_);
 }
 
 void PictureArea::updateFactors() {
     pixelsPerUnitX_ = image_.width() / (scaleRight_ - scaleLeft_);
     pixelsPerUnitY_ = image_.height() / (scaleBottom_ - scaleTop_);
+    unitsPerPixelX_ = (scaleRight_ - scaleLeft_) / image_.width();
+    unitsPerPixelY_ = (scaleBottom_ - scaleTop_) / image_.height();
     forgetLastPixel();
 }
 
@@ -184,6 +188,8 @@ bool PictureArea::toPixelsChecked(double x, double y, double& px, double& py) co
 void PictureArea::clear() {
     pixels_ = nullptr;
     image_.fill(backColor_);
+    pointsWritten_.clear();
+    fullFillNeeded_ = false;
     currentX_ = scaleLeft_;
     currentY_ = scaleTop_;
     drawn();
@@ -199,22 +205,44 @@ void PictureArea::setDrawWidth(int pixels) {
     forgetLastPixel();
 }
 
-void PictureArea::plot(double x, double y, QRgb colour) {
+void PictureArea::plot(double x, double y, QRgb colour, PictureArea* twin) {
     if (!(std::fabs(x) <= double(FLT_MAX) && std::fabs(y) <= double(FLT_MAX))) return;  // NaN fails too
     const double px = (double(static_cast<float>(x)) - scaleLeft_) * pixelsPerUnitX_;
     const double py = (double(static_cast<float>(y)) - scaleTop_) * pixelsPerUnitY_;
     if (drawWidth_ != 1 || !(px >= 0 && px < width_ && py >= 0 && py < height_)) {
         dot(px, py, colour);
+        if (twin) twin->dot(px, py, colour);
         return;
     }
     if (!pixels_) refreshPixels();
     const int column = static_cast<int>(px), row = static_cast<int>(py);
     const qsizetype index = row * stride_ + column;
     if (index == lastIndex_ && colour == lastColour_) return;
-    pixels_[index] = 0xFF000000u | colour;
+    const QRgb pixel = 0xFF000000u | colour;
+    pixels_[index] = pixel;
+    notePointWritten(index);
     lastIndex_ = index;
     lastColour_ = colour;
     rememberPixelBox(column, row);
+    drawn();
+    if (twin) twin->copyPixel(index, pixel);
+}
+
+bool PictureArea::mirrorPointsTo(PictureArea& twin) {
+    if (twin.width_ != width_ || twin.height_ != height_ || twin.image_.bytesPerLine() != image_.bytesPerLine() ||
+        twin.scaleLeft_ != scaleLeft_ || twin.scaleTop_ != scaleTop_ || twin.pixelsPerUnitX_ != pixelsPerUnitX_ ||
+        twin.pixelsPerUnitY_ != pixelsPerUnitY_ || twin.drawWidth_ != drawWidth_)
+        return false;
+    // The pixel this area wrote last is not on the twin: the next point must not be taken for it.
+    forgetLastPixel();
+    twin.forgetLastPixel();
+    return true;
+}
+
+void PictureArea::copyPixel(qsizetype index, QRgb pixel) {
+    if (!pixels_) refreshPixels();
+    pixels_[index] = pixel;
+    notePointWritten(index);
     drawn();
 }
 
@@ -236,7 +264,10 @@ void PictureArea::dot(double px, double py, QRgb colour) {
         for (int dx = from; dx <= to; ++dx) {
             if (dot >= 4 && (dx == from || dx == to) && (dy == from || dy == to)) continue;
             const int column = cx + dx;
-            if (column >= 0 && column < w) line[column] = pixel;
+            if (column >= 0 && column < w) {
+                line[column] = pixel;
+                notePointWritten(row * stride_ + column);
+            }
         }
     }
     drawn();
@@ -251,7 +282,7 @@ void PictureArea::line(double x1, double y1, double x2, double y2) {
     const QRectF bounds(-kClipMargin, -kClipMargin, image_.width() + 2 * kClipMargin,
                         image_.height() + 2 * kClipMargin);
     if (!clipSegment(px1, py1, px2, py2, bounds)) return;
-    pixels_ = nullptr;
+    paintingOnImage();
     QPainter painter(&image_);
     QPen pen(foreColor_, drawWidth_, penStyle(drawStyle_, drawWidth_), Qt::RoundCap, Qt::RoundJoin);
     painter.setPen(pen);
@@ -267,7 +298,7 @@ void PictureArea::circle(double x, double y, double r) {
         px > image_.width() + radius + kClipMargin || py > image_.height() + radius + kClipMargin ||
         radius > 1e6)
         return;
-    pixels_ = nullptr;
+    paintingOnImage();
     QPainter painter(&image_);
     painter.setPen(QPen(foreColor_, drawWidth_, penStyle(drawStyle_, drawWidth_)));
     if (fillStyle_ == FillStyle::Solid) painter.setBrush(fillColor_);
@@ -286,7 +317,7 @@ void PictureArea::print(const QString& text) {
     double px, py;
     if (toPixelsChecked(currentX_, currentY_, px, py) && px > -kClipMargin && py > -kClipMargin &&
         px < image_.width() + kClipMargin && py < image_.height() + kClipMargin) {
-        pixels_ = nullptr;
+        paintingOnImage();
         QPainter painter(&image_);
         painter.setFont(font);
         painter.setPen(foreColor_);
@@ -339,10 +370,21 @@ void PictureArea::showEvent(QShowEvent* event) {
 void PictureArea::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
     // Without a kept image, what was shown is lost once the area is out of view.
-    if (!keptImage_) {
+    if (!keptImage_) eraseToBackground();
+}
+
+void PictureArea::eraseToBackground() {
+    if (fullFillNeeded_) {
         pixels_ = nullptr;
         image_.fill(backColor_);
+    } else if (!pointsWritten_.empty()) {
+        if (!pixels_) refreshPixels();
+        const QRgb background = backColor_.rgb();
+        for (const qsizetype index : pointsWritten_) pixels_[index] = background;
+        forgetLastPixel();
     }
+    pointsWritten_.clear();
+    fullFillNeeded_ = false;
 }
 
 void PictureArea::mouseMoveEvent(QMouseEvent* event) {

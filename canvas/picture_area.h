@@ -14,6 +14,7 @@
 #include <QString>
 #include <QWidget>
 #include <stdexcept>
+#include <vector>
 
 #include "platform/mouse_pointer.h"
 
@@ -40,7 +41,10 @@ public:
     int pixelWidth() const { return width_; }
     int pixelHeight() const { return height_; }
 
-    void setKeptImage(bool kept) { keptImage_ = kept; }
+    void setKeptImage(bool kept) {
+        if (!kept && keptImage_) fullFillNeeded_ = true;  // what it holds was not noted
+        keptImage_ = kept;
+    }
     bool keptImage() const { return keptImage_; }
     // What is saved and copied: background and drawings, without the small pictures on top.
     // The caller may keep a copy: the next point then writes into an image of the area's own.
@@ -82,11 +86,18 @@ public:
     // A dot as wide as the line width, in the colour given. The hot path of every drawing: no
     // painter, a one-pixel dot is written into the image itself. Neighbouring samples mostly fall
     // on the pixel just written, and inside that pixel's box a point costs four comparisons.
-    void point(double x, double y, QRgb colour) {
+    //
+    // With a twin given by mirrorPointsTo, each pixel written is written on the twin too.
+    [[gnu::always_inline]] void point(double x, double y, QRgb colour, PictureArea* twin = nullptr) {
         if (x > sameXLow_ && x < sameXHigh_ && y > sameYLow_ && y < sameYHigh_ && colour == lastColour_ && pixels_)
             return;
-        plot(x, y, colour);
+        plot(x, y, colour, twin);
     }
+    // Readies a run of points drawn on this area and on `twin` at once. The twin would place every
+    // point on the very same pixels when it has the same size, scale and line width; false when
+    // it has not, and its points are then to be given to it apart. Holds until either area draws
+    // anything else.
+    bool mirrorPointsTo(PictureArea& twin);
     // A line in the drawing colour, width and style; nothing when its ends fall on one pixel.
     void line(double x1, double y1, double x2, double y2);
     // A circle of radius r (in units of the x scale): outline in the drawing colour, inside per
@@ -136,7 +147,9 @@ private:
     }
     void scheduleUpdate();
     // A point outside the box of the last pixel written.
-    void plot(double x, double y, QRgb colour);
+    void plot(double x, double y, QRgb colour, PictureArea* twin);
+    // The twin's copy of a one-pixel point.
+    void copyPixel(qsizetype index, QRgb pixel);
     // A dot wider than a pixel, or partly outside, at a place in pixels.
     void dot(double px, double py, QRgb colour);
     static constexpr int kOperationsBetweenClockChecks = 1024;
@@ -159,10 +172,28 @@ private:
     double sameXLow_ = 0, sameXHigh_ = 0, sameYLow_ = 0, sameYHigh_ = 0;
     void rememberPixelBox(int column, int row);
     void forgetLastPixel();
+    // Without a kept image, hiding the area erases it. Points are most of what such an area
+    // receives, so it keeps the places they wrote since it was last all background, and hiding it
+    // puts back only those; anything else drawn on it, or too many points, calls for a full fill.
+    std::vector<qsizetype> pointsWritten_;
+    bool fullFillNeeded_ = false;
+    void notePointWritten(qsizetype index) {
+        if (keptImage_ || fullFillNeeded_) return;
+        if (pointsWritten_.size() >= maxPointsKept()) fullFillNeeded_ = true;
+        else pointsWritten_.push_back(index);
+    }
+    std::size_t maxPointsKept() const { return std::size_t(width_) * std::size_t(height_) / 16 + 64; }
+    // Before a painter draws on the image.
+    void paintingOnImage() {
+        pixels_ = nullptr;
+        fullFillNeeded_ = true;
+    }
+    void eraseToBackground();
     bool keptImage_ = true;
     bool pixelScale_ = true;
     double scaleLeft_ = 0, scaleTop_ = 0, scaleRight_ = 0, scaleBottom_ = 0;
     double pixelsPerUnitX_ = 1, pixelsPerUnitY_ = 1;
+    double unitsPerPixelX_ = 1, unitsPerPixelY_ = 1;  // the width and height of a pixel
     QColor backColor_ = Qt::white;
     QColor foreColor_ = Qt::black;
     QColor fillColor_ = Qt::black;

@@ -8,8 +8,6 @@
 #include <QColor>
 #include <cmath>
 #include <string>
-#if defined(__x86_64__) || defined(__i386__)
-#endif
 
 #include "canvas/angle_steps.h"
 #include "canvas/counted_loop.h"
@@ -76,8 +74,8 @@ struct SecondInside {
 
 namespace detail {
 
-inline double solveAt(plotaris::detail::EquationObject& equation, const Curve& curve, const std::string& text,
-                      double counter) {
+[[gnu::always_inline]] inline double solveAt(plotaris::detail::EquationObject& equation, const Curve& curve,
+                                             const std::string& text, double counter) {
     if (curve.textEverySample || curve.form == CurveForm::Parametric) equation.Equation(text);
     equation.Var(curve.variable, counter);
     equation.Solve();
@@ -101,7 +99,9 @@ inline double solveAt(plotaris::detail::EquationObject& equation, const Curve& c
 template <CurveForm Form>
 class Plotter {
 public:
-    explicit Plotter(const PointTargets& targets) : targets_(targets) {}
+    explicit Plotter(const PointTargets& targets)
+        : targets_(targets),
+          mirrored_(targets.twin && targets.picture->mirrorPointsTo(*targets.twin) ? targets.twin : nullptr) {}
 
     [[gnu::always_inline]] void operator()(const Sample& s) {
         double x = s.counter, y = s.first;
@@ -114,12 +114,13 @@ public:
             x = s.first;
             y = s.second;
         }
-        targets_.picture->point(x, y, targets_.colour);
-        if (targets_.twin) targets_.twin->point(x, y, targets_.colour);
+        targets_.picture->point(x, y, targets_.colour, mirrored_);
+        if (targets_.twin && !mirrored_) targets_.twin->point(x, y, targets_.colour);
     }
 
 private:
     const PointTargets& targets_;
+    PictureArea* mirrored_;  // the twin, when it takes its points from the picture's
     AngleSteps angles_;  // polar curves only
 };
 

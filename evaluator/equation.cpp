@@ -20,16 +20,13 @@ const char* EvaluatorError::what() const noexcept { return description.c_str(); 
 
 namespace detail {
 
-class EquationState {
+class EquationState : public SampleState {
 public:
     explicit EquationState(FailureStyle s) : style(s) {}
 
     FailureStyle style;
-    bool stale = false;
     bool parsed = true;
     bool graus = false;
-    double result = 0.0;
-    Variables vars;
     RecentTexts texts;
     GivenText* text = nullptr;  // the current text, once one is given
     // The compact form tried first, when the text has one and is parsed: the text's own, or, in
@@ -41,6 +38,7 @@ public:
     // A text given again stands as tokenized, unless tokenizing it failed: that error comes again.
     void given(GivenText& t) {
         text = &t;
+        givenText = &t.raw;
         parsed = t.tokenized && !t.error;
         form = parsed && t.form ? &*t.form : nullptr;
     }
@@ -89,7 +87,8 @@ public:
     }
 };
 
-EquationObject::EquationObject(FailureStyle style) : state_(std::make_unique<EquationState>(style)) {}
+EquationObject::EquationObject(FailureStyle style)
+    : state_(std::make_unique<EquationState>(style)), sample_(state_.get()) {}
 
 EquationObject::~EquationObject() = default;
 
@@ -106,29 +105,13 @@ void EquationObject::VarClear() {
     state_->stale = true;
 }
 
-namespace {
-
-__attribute__((noinline)) void anotherText(EquationState& s, const std::string& e) { s.given(s.texts.take(e)); }
-
-}  // namespace
-
-void EquationObject::Equation(const std::string& e) {
-    EquationState& s = *state_;
-    // The same text again changes nothing: the drawings give the text at every sample.
-    if (!s.text || e != s.text->raw) anotherText(s, e);
-    s.stale = true;
-}
+void EquationObject::anotherText(const std::string& e) { state_->given(state_->texts.take(e)); }
 
 std::string EquationObject::Equation() const { return state_->text ? state_->text->lowerCase : std::string(); }
 
 void EquationObject::VarRemove(const std::string& name) {
     state_->vars.remove(name);
     state_->stale = true;
-}
-
-double EquationObject::Solution() {
-    if (state_->stale) Solve();
-    return state_->result;
 }
 
 void EquationObject::Solve() {
@@ -140,11 +123,6 @@ void EquationObject::Solve() {
 double EquationObject::Var(const std::string& name) const {
     const int i = state_->vars.find(name);
     return i < 0 ? 0.0 : state_->vars.valueAt(i);
-}
-
-void EquationObject::Var(const std::string& name, double num) {
-    state_->stale = true;
-    state_->vars.set(name, num);
 }
 
 }  // namespace detail

@@ -6,9 +6,12 @@
 // variable, solves and reads the solution.
 #pragma once
 
+#include <cstring>
 #include <exception>
 #include <memory>
 #include <string>
+
+#include "evaluator/sample_state.h"
 
 namespace plotaris {
 
@@ -42,20 +45,38 @@ public:
     void Graus(bool b);
     bool Graus() const;
     void VarClear();
-    void Equation(const std::string& e);
+    // Equation, Var and Solution run at every sample of a drawing: they are defined here and
+    // inlined into the drawing loop, whatever the optimiser decides across files.
+    //
+    // The same text again changes nothing: the drawings give the text at every sample.
+    [[gnu::always_inline]] void Equation(const std::string& e) {
+        const std::string* given = sample_->givenText;
+        if (!given || e.size() != given->size() || std::memcmp(e.data(), given->data(), e.size()) != 0)
+            anotherText(e);
+        sample_->stale = true;
+    }
     std::string Equation() const;
     void VarRemove(const std::string& name);
-    double Solution();
+    [[gnu::always_inline]] double Solution() {
+        if (sample_->stale) Solve();
+        return sample_->result;
+    }
     void Solve();
     double Var(const std::string& name) const;
-    void Var(const std::string& name, double num);
+    [[gnu::always_inline]] void Var(const std::string& name, double num) {
+        sample_->stale = true;
+        sample_->vars.set(name, num);
+    }
 
 protected:
     explicit EquationObject(FailureStyle style);
     ~EquationObject();
 
 private:
+    __attribute__((noinline)) void anotherText(const std::string& e);
+
     std::unique_ptr<EquationState> state_;
+    SampleState* sample_;  // the same object as state_, seen from here
 };
 
 }  // namespace detail

@@ -14,7 +14,7 @@ namespace plotaris::detail {
 class Variables {
 public:
     // The index of the variable of that name, or -1.
-    int find(std::string_view name) const {
+    [[gnu::always_inline]] int find(std::string_view name) const {
         for (std::size_t i = 0; i < items_.size(); ++i)
             if (sameKey(items_[i].first, name)) return static_cast<int>(i);
         return -1;
@@ -23,7 +23,7 @@ public:
     // Where the value is kept: valid until a name comes or goes.
     const double* address(int index) const { return &items_[static_cast<std::size_t>(index)].second; }
 
-    void set(const std::string& name, double value) {
+    [[gnu::always_inline]] void set(const std::string& name, double value) {
         if (int i = find(name); i >= 0) items_[static_cast<std::size_t>(i)].second = value;  // whichever spelling
         else add(name, value);
     }

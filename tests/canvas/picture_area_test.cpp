@@ -241,3 +241,47 @@ TEST(PictureArea, ResizeIsRaisedOnceAndTheLiveTwinForgetsWhenHidden) {
     area.hide();
     EXPECT_EQ(area.image().pixel(5, 5), 0xFFFFFFFFu);
 }
+
+TEST(PictureArea, TheLiveTwinIsAllBackgroundAgainAfterEveryWayOfDrawing) {
+    const QRgb white = 0xFFFFFFFFu, red = 0xFFFF0000u;
+    Area a;
+    a.area.setKeptImage(false);
+    a.area.show();
+    const auto hideAndShow = [&] {
+        a.area.hide();
+        EXPECT_EQ(a.count(a.area.backColor().rgb()), 100 * 100);
+        a.area.show();
+    };
+    hideAndShow();
+    // Single pixels, and the pixel written last comes again after the area was shown anew.
+    a.area.point(0.05, -0.05, kBlue);
+    a.area.point(5.05, -0.05, kBlue);
+    a.area.hide();
+    a.area.show();
+    a.area.point(5.05, -0.05, kBlue);
+    EXPECT_EQ(a.at(75, 50), kBlue);
+    EXPECT_EQ(a.count(kBlue), 1);
+    hideAndShow();
+    // Wide dots, dots partly outside, a line and a text.
+    a.area.setDrawWidth(5);
+    a.area.point(0.1, -0.1, kBlue);
+    a.area.point(-9.99, 9.99, kBlue);
+    hideAndShow();
+    a.area.setDrawWidth(1);
+    a.area.point(1.05, -1.05, kBlue);
+    a.area.line(-5, -5, 5, 5);
+    a.area.print(QStringLiteral("x"));
+    hideAndShow();
+    // More points than it keeps the places of.
+    for (int y = 0; y < 100; ++y)
+        for (int x = 0; x < 100; ++x) a.area.point(-9.95 + x * 0.2, 9.95 - y * 0.2, kBlue);
+    EXPECT_EQ(a.count(kBlue), 100 * 100);
+    hideAndShow();
+    // A new background erases; what is drawn after it goes back to it.
+    a.area.point(0.05, -0.05, kBlue);
+    a.area.setBackColor(Qt::red);
+    a.area.point(2.05, -0.05, kBlue);
+    a.area.hide();
+    EXPECT_EQ(a.count(red), 100 * 100);
+    EXPECT_EQ(a.count(white), 0);
+}

@@ -114,4 +114,37 @@ TEST(Sampling, TheTwinReceivesTheSamePoints) {
     sampleCurve(equation, function("1"), -2, 2, 1, KeepEveryPoint{}, PointTargets{&canvas.area, &twin.area, kBlue});
     EXPECT_EQ(canvas.dots(), 5);
     EXPECT_EQ(twin.area.image(), canvas.area.image());
+
+    // The canvas's last point, drawn before without the twin, is the twin's first one now.
+    canvas.area.clear();
+    twin.area.clear();
+    sampleCurve(equation, function("x/10"), 0, 0, 1, KeepEveryPoint{}, PointTargets{&canvas.area, nullptr, kBlue});
+    sampleCurve(equation, function("x/10"), 0, 0.3, 0.01, KeepEveryPoint{}, PointTargets{&canvas.area, &twin.area, kBlue});
+    EXPECT_TRUE(twin.dotAt(0, 0));
+    EXPECT_EQ(twin.area.image(), canvas.area.image());
+
+    // Wide dots, and dots partly off the area.
+    canvas.area.clear();
+    twin.area.clear();
+    canvas.area.setDrawWidth(4);
+    twin.area.setDrawWidth(4);
+    sampleCurve(equation, function("x"), -10.2, 10.2, 0.05, KeepEveryPoint{}, PointTargets{&canvas.area, &twin.area, kBlue});
+    EXPECT_GT(canvas.dots(), 201 * 3);
+    EXPECT_EQ(twin.area.image(), canvas.area.image());
+}
+
+TEST(Sampling, ATwinOfAnotherScaleOrWidthPlacesItsOwnPoints) {
+    Area canvas, twin;
+    twin.area.setUserScale(-20.1, 20.1, 20.1, -20.1);  // half the size
+    clsEquation equation;
+    sampleCurve(equation, function("x"), -4, 4, 1, KeepEveryPoint{}, PointTargets{&canvas.area, &twin.area, kBlue});
+    EXPECT_TRUE(canvas.dotAt(4, 4));
+    EXPECT_TRUE(twin.dotAt(2, 2));
+    EXPECT_FALSE(twin.dotAt(4, 4));
+
+    Area wide, narrow;
+    wide.area.setDrawWidth(3);
+    sampleCurve(equation, function("x"), -4, 4, 1, KeepEveryPoint{}, PointTargets{&wide.area, &narrow.area, kBlue});
+    EXPECT_EQ(wide.dots(), 9 * 9);
+    EXPECT_EQ(narrow.dots(), 9);
 }
