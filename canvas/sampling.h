@@ -100,8 +100,10 @@ template <CurveForm Form>
 class Plotter {
 public:
     explicit Plotter(const PointTargets& targets)
-        : targets_(targets),
-          mirrored_(targets.twin && targets.picture->mirrorPointsTo(*targets.twin) ? targets.twin : nullptr) {}
+        : picture_(targets.picture),
+          colour_(targets.colour),
+          mirrored_(targets.twin && targets.picture->mirrorPointsTo(*targets.twin) ? targets.twin : nullptr),
+          apart_(mirrored_ ? nullptr : targets.twin) {}
 
     [[gnu::always_inline]] void operator()(const Sample& s) {
         double x = s.counter, y = s.first;
@@ -114,13 +116,15 @@ public:
             x = s.first;
             y = s.second;
         }
-        targets_.picture->point(x, y, targets_.colour, mirrored_);
-        if (targets_.twin && !mirrored_) targets_.twin->point(x, y, targets_.colour);
+        picture_->point(x, y, colour_, mirrored_);
+        if (apart_) apart_->point(x, y, colour_);
     }
 
 private:
-    const PointTargets& targets_;
+    PictureArea* picture_;
+    QRgb colour_;
     PictureArea* mirrored_;  // the twin, when it takes its points from the picture's
+    PictureArea* apart_;     // the twin, when it places its own
     AngleSteps angles_;  // polar curves only
 };
 
