@@ -20,7 +20,6 @@
 #include "canvas/sampling.h"
 #include "cartesian/form1.h"
 #include "comparison/form10.h"
-#include "canvas/sample_range.h"
 #include "evaluator/equation.h"
 #include "platform/fonts.h"
 
@@ -112,12 +111,11 @@ plotaris::Form10* openForm10() {
 }
 
 // A comparison drawing: x^2 from -8 to 8 by 0.001 (16 001 samples), the y limits read as text at
-// every sample; with the argument 1, the widest range it accepts (ten million samples).
+// every sample; with the argument 1, from -5000 to 5000 (ten million samples).
 void ComparisonDrawing(benchmark::State& state) {
     plotaris::Form10* form = openForm10();
     const bool widest = state.range(0) == 1;
-    const QString limit = widest ? QString::number(plotaris::canvas::kMaxSamples * 0.001 / 2 - 1)
-                                 : QStringLiteral("8");
+    const QString limit = widest ? QStringLiteral("5000") : QStringLiteral("8");
     form->axisBoxes.Xmin->setText(QStringLiteral("-") + limit);
     form->axisBoxes.Xmax->setText(limit);
     form->DesenharEixos_Click();

@@ -24,17 +24,11 @@ double firstValueFrom(double start, double low, double step) {
 
 }  // namespace
 
-TooManySamples::TooManySamples()
-    : std::runtime_error("O intervalo das abcissas é demasiado largo: o gráfico teria mais de dez milhões de pontos.") {}
-
 SampleRange drawableRange(double start, double end, double step, const PictureArea& picture) {
-    if (countedLoopPasses(start, end, step) <= kMaxSamples) return {start, end};
+    if (countedLoopPasses(start, end, step) <= kWholeRangeSamples) return {start, end};
     const double left = picture.scaleLeft(), right = left + picture.scaleWidth();
     const double reach = kDotReach * std::fabs(picture.scaleWidth()) / std::max(1, picture.pixelWidth());
-    const SampleRange range{firstValueFrom(start, std::min(left, right) - reach, step),
-                            std::min(end, std::max(left, right) + reach)};
-    if (countedLoopPasses(range.start, range.end, step) > kMaxSamples) throw TooManySamples();
-    return range;
+    return {firstValueFrom(start, std::min(left, right) - reach, step), std::min(end, std::max(left, right) + reach)};
 }
 
 }  // namespace plotaris::canvas

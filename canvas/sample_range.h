@@ -1,31 +1,24 @@
 // Where the x of a drawing of y = f(x) runs: from its start by its step while it has not passed
-// its end. A range of a reasonable number of samples runs whole, as typed; a range too long to
-// run in a user's lifetime is kept to the values whose points can land on the canvas.
+// its end. A range of a reasonable number of samples runs whole, as typed; a longer one is kept to
+// the values whose points can land on the canvas.
 #pragma once
-
-#include <stdexcept>
 
 namespace plotaris::canvas {
 
 class PictureArea;
 
-// About six hundred times the samples of a default comparison graph: half a second of drawing.
-inline constexpr double kMaxSamples = 1e7;
-
-// A range that would take more than kMaxSamples even on the canvas; its text is the description
-// shown.
-struct TooManySamples : std::runtime_error {
-    TooManySamples();
-};
+// About six hundred times the samples of a default comparison graph: beyond this, time goes to
+// points that cannot show.
+inline constexpr double kWholeRangeSamples = 1e7;
 
 struct SampleRange {
     double start = 0, end = 0;
 };
 
-// The range as it is when it takes at most kMaxSamples; otherwise the part of it that can show on
-// the picture in its current scale, the reach of the widest dot beyond each edge included: a start
-// left of the canvas goes on from the first of its steps that reaches it, an end right of it stops
-// at its right edge. Throws TooManySamples when what is left is still too long.
+// The range as it is when it takes at most kWholeRangeSamples; otherwise the part of it that can
+// show on the picture in its current scale, the reach of the widest dot beyond each edge included:
+// a start left of the canvas goes on from the first of its steps that reaches it, an end right of
+// it stops at its right edge.
 SampleRange drawableRange(double start, double end, double step, const PictureArea& picture);
 
 }  // namespace plotaris::canvas

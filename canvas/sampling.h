@@ -2,7 +2,8 @@
 // evaluator computes the curve at each value, a filter keeps or drops the point, and each point
 // kept is plotted on the pictures that receive it. The drawings differ only in the settings
 // below: the variable, whether the text is handed over again at every sample, the filter, how the
-// values become a point, the pictures, and what a failing sample does.
+// values become a point, the pictures, and what a failing sample does. Every drawing keeps to the
+// limits of drawing_limits.h.
 #pragma once
 
 #include <QColor>
@@ -11,6 +12,7 @@
 
 #include "canvas/angle_steps.h"
 #include "canvas/counted_loop.h"
+#include "canvas/drawing_limits.h"
 #include "canvas/picture_area.h"
 #include "evaluator/equation.h"
 
@@ -132,9 +134,11 @@ template <CurveForm Form, class Keep>
 void sampleAs(plotaris::detail::EquationObject& equation, const Curve& curve, double start, double end, double step,
               Keep& keep, const PointTargets& targets, Sample& values) {
     Plotter<Form> plot(targets);
+    DrawingDeadline deadline;
     countedLoop(start, end, step, [&](double counter) {
         values.counter = counter;
         if (computeSample(equation, curve, values) && keep(values)) plot(values);
+        deadline.sampleDone();
     });
 }
 
@@ -142,10 +146,13 @@ void sampleAs(plotaris::detail::EquationObject& equation, const Curve& curve, do
 
 // Runs the curve's variable from `start` by `step` while it has not passed `end`, and plots every
 // point that `keep` accepts. `last`, when given, receives the values as each is computed, drawn
-// or not. An evaluator error leaves the loop when the curve stops on failures.
+// or not. An evaluator error leaves the loop when the curve stops on failures; TooManySamples
+// refuses a range before anything is evaluated, and DrawingTooLong leaves the loop when the
+// drawing's time is up, whatever the curve does on failures.
 template <class Keep>
 void sampleCurve(plotaris::detail::EquationObject& equation, const Curve& curve, double start, double end, double step,
                  Keep&& keep, const PointTargets& targets, Sample* last = nullptr) {
+    if (countedLoopPasses(start, end, step) > kMaxSamples) throw TooManySamples(curve.form == CurveForm::Function);
     if (!curve.textEverySample) equation.Equation(curve.text);
     Sample sample;
     Sample& values = last ? *last : sample;

@@ -5,10 +5,7 @@
 #include <QLineEdit>
 #include <QToolButton>
 #include <exception>
-#include <stdexcept>
 
-#include "canvas/counted_loop.h"
-#include "canvas/sample_range.h"
 #include "canvas/failure_message.h"
 #include "canvas/palette.h"
 #include "canvas/picture_area.h"
@@ -171,13 +168,6 @@ double CurveWindow::rangeValue(clsEquation& equation, const QLineEdit* box) cons
     equation.Var("x", frame.PontoX);
     equation.Solve();
     return equation.Solution();
-}
-
-void CurveWindow::checkSampleCount(double start, double end, double step) {
-    // A counter that stops changing ends the loop by itself; this is for the ranges whose counter
-    // does change, billions of times.
-    if (canvas::countedLoopPasses(start, end, step) > canvas::kMaxSamples)
-        throw std::runtime_error("O intervalo de t é demasiado largo: o desenho teria mais de dez milhões de pontos.");
 }
 
 }  // namespace plotaris

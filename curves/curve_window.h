@@ -84,7 +84,6 @@ protected:
                    double step, Keep&& keep, canvas::Sample* last = nullptr) {
         const double start = rangeValue(equation, from);
         const double end = rangeValue(equation, to);
-        checkSampleCount(start, end, step);
         canvas::sampleCurve(equation, curve, start, end, step, keep, canvas->pointTargets(CommonDialog1.Color.rgb()),
                             last);
     }
@@ -92,9 +91,6 @@ protected:
 private:
     void DesenharEixos();
     double rangeValue(clsEquation& equation, const QLineEdit* box) const;
-    // A range of more samples than a drawing may take (a second's work or so) is refused rather
-    // than left to keep the window busy for hours.
-    static void checkSampleCount(double start, double end, double step);
 };
 
 }  // namespace plotaris

@@ -5,6 +5,7 @@
 
 #include "canvas/sampling.h"
 #include "evaluator/equation.h"
+#include "tests/support/drawing_clock.h"
 
 using namespace plotaris;
 using namespace plotaris::canvas;
@@ -147,4 +148,31 @@ TEST(Sampling, ATwinOfAnotherScaleOrWidthPlacesItsOwnPoints) {
     sampleCurve(equation, function("x"), -4, 4, 1, KeepEveryPoint{}, PointTargets{&wide.area, &narrow.area, kBlue});
     EXPECT_EQ(wide.dots(), 9 * 9);
     EXPECT_EQ(narrow.dots(), 9);
+}
+
+// A range is refused only when no drawing could run it through; a drawing whose time is up stops
+// as a failed one, keeping its points, whatever the curve does with failing samples.
+TEST(Sampling, OnlyAHopelessRangeIsRefusedAndATooLongDrawingStops) {
+    clsEquation equation;
+    Area refused;
+    // Refused before anything is evaluated: the division by zero is never met.
+    EXPECT_THROW(sampleCurve(equation, function("1/0"), 0, 1e7, 0.0001, KeepEveryPoint{},
+                             PointTargets{&refused.area, nullptr, kBlue}),
+                 TooManySamples);
+    EXPECT_EQ(refused.dots(), 0);
+
+    for (const SampleFailure onFailure : {SampleFailure::StopDrawing, SampleFailure::SkipSample}) {
+        const plotaris::testing::SecondPerReading clock;
+        Area stopped;
+        Curve curve = function("x/10000");
+        curve.onFailure = onFailure;
+        Sample last;
+        // From x = 0 by 1: the point (x, x/10000) lands on column 100 + x/10 while on the area.
+        EXPECT_THROW(sampleCurve(equation, curve, 0, 1e9, 1, KeepEveryPoint{}, PointTargets{&stopped.area, nullptr, kBlue},
+                                 &last),
+                     DrawingTooLong);
+        EXPECT_EQ(last.counter, plotaris::testing::SecondPerReading::kSamplesInTime - 1);
+        EXPECT_TRUE(stopped.dotAt(0, 0));
+        EXPECT_TRUE(stopped.dotAt(10, 0.001));
+    }
 }

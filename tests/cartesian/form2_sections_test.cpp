@@ -247,14 +247,25 @@ TEST_F(Form2Sections, AnyLimitOrExpressionEndsWithADrawingNothingOrAMessage) {
     form->DesenharTroço_Click(3);
     EXPECT_EQ(dialogs.messages.size(), 1u);
 
-    // Billions of samples across the canvas itself: refused with the reason.
+    // Trillions of samples across the canvas itself: refused with the reason.
     dialogs.messages.clear();
-    setAxes("-10^6", "10^6", "-10^6", "10^6");
+    setAxes("-10^9", "10^9", "-10^9", "10^9");
     form->canvas->DesenharEixos_Click();
-    setSection(3, "x", "-10^6", "10^6");
+    setSection(3, "x", "-10^9", "10^9");
     form->DesenharTroço_Click(3);
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_TRUE(dialogs.messages[0].text.startsWith(kHeading + QStringLiteral("O intervalo das abcissas é demasiado largo")));
+    EXPECT_EQ(dialogs.messages[0].text, kHeading + QStringLiteral("O intervalo das abcissas é demasiado largo: o gráfico "
+                                                                  "teria mais de dez mil milhões de pontos."));
+    // Over ten million samples across the canvas, drawn whole.
+    dialogs.messages.clear();
+    setAxes("-1300", "1300", "-1300", "1300");
+    form->canvas->DesenharEixos_Click();
+    form->HScroll2->setValue(4000);
+    setSection(3, "1", "-1300", "1300", "-1300", "1300");
+    form->DesenharTroço_Click(3);
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(inRow(1, -1299, 1299, kGraphBlue), pixel(1299, 1).x() - pixel(-1299, 1).x() + 1);
+    form->HScroll2->setValue(1000);
     setAxes("-12", "12");
     form->canvas->DesenharEixos_Click();
 

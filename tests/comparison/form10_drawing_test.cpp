@@ -182,10 +182,20 @@ TEST_F(Form10Test, HugeRangesDrawWhatCanShowOrSayTheyCannot) {
     form->DesenharN_Click(1);
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text,
-              kHeading + QStringLiteral("O intervalo das abcissas é demasiado largo: o gráfico teria mais de dez "
+              kHeading + QStringLiteral("O intervalo das abcissas é demasiado largo: o gráfico teria mais de dez mil "
                                         "milhões de pontos."));
     EXPECT_EQ(image(1), wide);
     EXPECT_EQ(platform::mousePointer(form), platform::MousePointer::Default);
+
+    // Ten million samples across the canvas: drawn whole.
+    dialogs.messages.clear();
+    setAxes("-5000", "5000");
+    form->DesenharEixos_Click();
+    draw(1, "1");
+    EXPECT_TRUE(dialogs.messages.empty());
+    const int row = pixel(1, 0, 1).y();
+    const int from = pixel(1, -5000, 1).x(), to = pixel(1, 5000, 1).x();
+    EXPECT_EQ(count(1, QRect(from, row, to - from + 1, 1), kBlue), to - from + 1);
 }
 
 TEST_F(Form10Test, AFrameWithoutWidthIsReportedByTheDrawing) {

@@ -5,6 +5,7 @@
 #include "platform/frame.h"
 #include "platform/mouse_pointer.h"
 #include "tests/curves/curve_window_fixture.h"
+#include "tests/support/drawing_clock.h"
 
 namespace plotaris::testing {
 
@@ -164,11 +165,11 @@ TEST_F(Form3Test, ACounterThatStopsChangingEndsTheDrawing) {
     EXPECT_EQ(count(kCurveBlue), 1);
 }
 
-// A range of more than ten million samples is refused at once, rather than keeping the window
-// busy for hours.
-TEST_F(Form3Test, ARangeOfTooManySamplesIsRefused) {
+// A range of more samples than any drawing could take is refused at once; a long one that draws
+// quickly is drawn whole.
+TEST_F(Form3Test, OnlyAHopelessRangeIsRefused) {
     form->EquaçãoPolares->setText(QStringLiteral("5"));
-    const std::pair<const char*, const char*> ranges[] = {{"-10^300", "10^300"}, {"-10^9", "10^9"}, {"0", "1000"}};
+    const std::pair<const char*, const char*> ranges[] = {{"-10^300", "10^300"}, {"-10^9", "10^9"}, {"0", "1000001"}};
     for (const auto& [start, end] : ranges) {
         dialogs.messages.clear();
         form->InícioPolares->setText(QString::fromUtf8(start));
@@ -176,11 +177,35 @@ TEST_F(Form3Test, ARangeOfTooManySamplesIsRefused) {
         form->DesenharPolares_Click();
         ASSERT_EQ(dialogs.messages.size(), 1u) << start;
         EXPECT_EQ(dialogs.messages[0].text,
-                  kHeading + QStringLiteral("O intervalo de t é demasiado largo: o desenho teria mais de dez milhões "
-                                            "de pontos."));
+                  kHeading + QStringLiteral("O intervalo de t é demasiado largo: o desenho teria mais de dez mil "
+                                            "milhões de pontos."));
         EXPECT_EQ(count(kCurveBlue), 0);
         EXPECT_EQ(platform::mousePointer(form), platform::MousePointer::Default);
     }
+    // Ten million samples, on the frame only for the last few: the curve ends at radius 1.
+    dialogs.messages.clear();
+    form->EquaçãoPolares->setText(QStringLiteral("t-1000"));
+    form->InícioPolares->setText(QStringLiteral("0"));
+    form->FinalPolares->setText(QStringLiteral("1001"));
+    form->DesenharPolares_Click();
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_TRUE(near(std::cos(1001.0), std::sin(1001.0), kCurveBlue));
+}
+
+// A drawing still running when its time is up stops with its message, keeping what it drew.
+TEST_F(Form3Test, ADrawingTooLongStopsWithItsPointsKept) {
+    const SecondPerReading clock;
+    form->EquaçãoPolares->setText(QStringLiteral("5"));
+    form->InícioPolares->setText(QStringLiteral("0"));
+    form->FinalPolares->setText(QStringLiteral("100"));
+    form->DesenharPolares_Click();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text,
+              kHeading + QStringLiteral("O desenho é demasiado demorado: foi interrompido ao fim de dez segundos."));
+    // t went up by a ten-thousandth until the time was up, just past 1.
+    EXPECT_TRUE(near(5 * std::cos(1.0), 5 * std::sin(1.0), kCurveBlue));
+    EXPECT_FALSE(near(5 * std::cos(1.1), 5 * std::sin(1.1), kCurveBlue));
+    EXPECT_EQ(platform::mousePointer(form), platform::MousePointer::Default);
 }
 
 }  // namespace plotaris::testing

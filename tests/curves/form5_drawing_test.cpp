@@ -7,6 +7,7 @@
 #include "evaluator/equation.h"
 #include "platform/mouse_pointer.h"
 #include "tests/curves/form5_fixture.h"
+#include "tests/support/drawing_clock.h"
 
 namespace plotaris::testing {
 
@@ -125,6 +126,18 @@ TEST_F(Form5Test, FailingSamplesAreSkippedWithoutAMessage) {
     for (int k = 0; k < 9; ++k) EXPECT_EQ(count(k, kBlack), area(k));
     EXPECT_EQ(captions().at(8), QStringLiteral("c8"));
     EXPECT_EQ(platform::mousePointer(form), platform::MousePointer::Default);
+}
+
+// Each curve whose time is up is left as it stands, silently, and the next one is drawn.
+TEST_F(Form5Test, CurvesWhoseTimeIsUpStopWithoutAMessage) {
+    const SecondPerReading clock;
+    form->DesenharFamília(family("5", 0, 2 * M_PI, false));
+    EXPECT_TRUE(dialogs.messages.empty());
+    for (int k = 0; k < 9; ++k) {
+        // t went up by a ten-thousandth until the time was up, just past 1.
+        EXPECT_EQ(at(k, 5 * std::cos(0.5), 5 * std::sin(0.5)), kYellow) << k;
+        EXPECT_EQ(at(k, -5, 0), kBlack) << k;
+    }
 }
 
 TEST_F(Form5Test, ApagarClearsThePicturesAndKeepsTheCaptions) {
