@@ -8,6 +8,7 @@
 #include "canvas/counted_loop.h"
 #include "platform/mouse_pointer.h"
 #include "tests/cartesian/form2_fixture.h"
+#include "tests/support/drawing_clock.h"
 
 namespace plotaris::testing {
 
@@ -256,7 +257,8 @@ TEST_F(Form2Sections, AnyLimitOrExpressionEndsWithADrawingNothingOrAMessage) {
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text, kHeading + QStringLiteral("O intervalo das abcissas é demasiado largo: o gráfico "
                                                                   "teria mais de dez mil milhões de pontos."));
-    // Over ten million samples across the canvas, drawn whole.
+    // Over ten million samples across the canvas, drawn whole, on a clock that stands still.
+    const StoppedClock clock;
     dialogs.messages.clear();
     setAxes("-1300", "1300", "-1300", "1300");
     form->canvas->DesenharEixos_Click();

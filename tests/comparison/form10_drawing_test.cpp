@@ -7,6 +7,7 @@
 #include "platform/image_combo.h"
 #include "platform/mouse_pointer.h"
 #include "tests/comparison/form10_fixture.h"
+#include "tests/support/drawing_clock.h"
 
 namespace plotaris::testing {
 
@@ -187,7 +188,8 @@ TEST_F(Form10Test, HugeRangesDrawWhatCanShowOrSayTheyCannot) {
     EXPECT_EQ(image(1), wide);
     EXPECT_EQ(platform::mousePointer(form), platform::MousePointer::Default);
 
-    // Ten million samples across the canvas: drawn whole.
+    // Ten million samples across the canvas: drawn whole, on a clock that stands still.
+    const StoppedClock clock;
     dialogs.messages.clear();
     setAxes("-5000", "5000");
     form->DesenharEixos_Click();

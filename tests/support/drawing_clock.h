@@ -1,26 +1,38 @@
-// A clock for drawings that moves one second at each reading, so a drawing's time is up after a
-// known number of samples: kDrawingTimeLimit seconds of kSamplesBetweenReadings samples.
+// Clocks for drawings that tests put in place of the steady clock, so that whether a drawing's
+// time is up never depends on the machine: one that moves a second at each reading, which ends a
+// drawing after a known number of samples, and one that stands still, for long drawings that
+// must run to their end.
 #pragma once
 
 #include "canvas/drawing_limits.h"
 
 namespace plotaris::testing {
 
-class SecondPerReading {
+class FakeDrawingClock {
 public:
-    SecondPerReading() : replaced_(canvas::setDrawingClock(&now)) { readings = 0; }
-    ~SecondPerReading() { canvas::setDrawingClock(replaced_); }
-    SecondPerReading(const SecondPerReading&) = delete;
-    SecondPerReading& operator=(const SecondPerReading&) = delete;
+    explicit FakeDrawingClock(int secondsPerReading) : replaced_(canvas::setDrawingClock(&now)) {
+        step = secondsPerReading;
+        reading = 0;
+    }
+    ~FakeDrawingClock() { canvas::setDrawingClock(replaced_); }
+    FakeDrawingClock(const FakeDrawingClock&) = delete;
+    FakeDrawingClock& operator=(const FakeDrawingClock&) = delete;
 
+private:
+    static std::chrono::steady_clock::duration now() { return std::chrono::seconds(step * reading++); }
+    static inline long step = 0, reading = 0;
+    canvas::DrawingClock replaced_;
+};
+
+struct SecondPerReading : FakeDrawingClock {
+    SecondPerReading() : FakeDrawingClock(1) {}
     // The samples a drawing runs before its time is up.
     static constexpr int kSamplesInTime =
         int(canvas::kDrawingTimeLimit.count()) * canvas::DrawingDeadline::kSamplesBetweenReadings;
+};
 
-private:
-    static std::chrono::steady_clock::duration now() { return std::chrono::seconds(readings++); }
-    static inline long readings = 0;
-    canvas::DrawingClock replaced_;
+struct StoppedClock : FakeDrawingClock {
+    StoppedClock() : FakeDrawingClock(0) {}
 };
 
 }  // namespace plotaris::testing
