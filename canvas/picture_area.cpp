@@ -7,6 +7,7 @@
 #include <cfloat>
 #include <cmath>
 
+#include "canvas/line_clip.h"
 #include "platform/fonts.h"
 #include "platform/twips.h"
 
@@ -36,30 +37,6 @@ Qt::PenStyle penStyle(DrawStyle style, int width) {
         case DrawStyle::Solid: break;
     }
     return Qt::SolidLine;
-}
-
-// Cuts the segment to the rectangle (Liang-Barsky); false when nothing of it lies inside.
-bool clipSegment(double& x1, double& y1, double& x2, double& y2, const QRectF& r) {
-    double t0 = 0, t1 = 1;
-    const double dx = x2 - x1, dy = y2 - y1;
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {x1 - r.left(), r.right() - x1, y1 - r.top(), r.bottom() - y1};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0) return false;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0) t0 = std::max(t0, t);
-        else t1 = std::min(t1, t);
-        if (t0 > t1) return false;
-    }
-    const double ox = x1, oy = y1;
-    x1 = ox + t0 * dx;
-    y1 = oy + t0 * dy;
-    x2 = ox + t1 * dx;
-    y2 = oy + t1 * dy;
-    return true;
 }
 
 }  // namespace
@@ -274,19 +251,24 @@ void PictureArea::dot(double px, double py, QRgb colour) {
 }
 
 void PictureArea::line(double x1, double y1, double x2, double y2) {
-    double px1, py1, px2, py2;
-    if (!toPixelsChecked(x1, y1, px1, py1) || !toPixelsChecked(x2, y2, px2, py2)) return;
+    double sx1, sy1, sx2, sy2;
+    if (!toSingle(x1, sx1) || !toSingle(y1, sy1) || !toSingle(x2, sx2) || !toSingle(y2, sy2) || image_.isNull())
+        return;
     // A line whose ends fall on one pixel has no length and draws nothing, at every width (the
     // painter would leave a dot at width 1 only).
-    if (std::floor(px1) == std::floor(px2) && std::floor(py1) == std::floor(py2)) return;
+    const QPointF p1 = toPixels(sx1, sy1), p2 = toPixels(sx2, sy2);
+    if (std::floor(p1.x()) == std::floor(p2.x()) && std::floor(p1.y()) == std::floor(p2.y())) return;
     const QRectF bounds(-kClipMargin, -kClipMargin, image_.width() + 2 * kClipMargin,
                         image_.height() + 2 * kClipMargin);
-    if (!clipSegment(px1, py1, px2, py2, bounds)) return;
+    QPointF start, end;
+    if (!clipLine(sx1, sy1, sx2, sy2, {scaleLeft_, scaleTop_, pixelsPerUnitX_, pixelsPerUnitY_}, bounds, start, end))
+        return;
     paintingOnImage();
     QPainter painter(&image_);
     QPen pen(foreColor_, drawWidth_, penStyle(drawStyle_, drawWidth_), Qt::RoundCap, Qt::RoundJoin);
     painter.setPen(pen);
-    painter.drawLine(QPoint(int(std::floor(px1)), int(std::floor(py1))), QPoint(int(std::floor(px2)), int(std::floor(py2))));
+    painter.drawLine(QPoint(int(std::floor(start.x())), int(std::floor(start.y()))),
+                     QPoint(int(std::floor(end.x())), int(std::floor(end.y()))));
     drawn();
 }
 

@@ -283,6 +283,20 @@ TEST_F(Form2Sections, AnyLimitOrExpressionEndsWithADrawingNothingOrAMessage) {
     EXPECT_EQ(at(0.5, 0.5), kGraphBlue);
 }
 
+TEST_F(Form2Sections, CoordinateLinesFromFarOffEndsStopAtTheAxis) {
+    // x^16 is 2.8e14 at 8 and 1.8e17 at 12; x^20 is 1.2e18 and 3.8e21: each dotted line comes down
+    // the canvas to the x axis and no farther.
+    for (const char* power : {"x^16", "x^20"}) {
+        form->canvas->DesenharEixos_Click();
+        setSection(4, power, "8", "12");
+        form->DesenharTroço_Click(4);
+        for (double x : {8.0, 12.0}) {
+            EXPECT_GT(inColumn(x, 0.5, 12, kGraphBlue), 40) << power << " at " << x;
+            EXPECT_EQ(inColumn(x, -12, -0.5, kGraphBlue), 0) << power << " at " << x;
+        }
+    }
+}
+
 TEST_F(Form2Sections, EraseLeavesTheCanvasEmptyWithoutAxes) {
     drawAll();
     form->canvas->ApagarGráfico_Click();
